@@ -1,0 +1,41 @@
+# Compiler settings shared by every target of ours (not by GoogleTest).
+
+# Source files are UTF-8; string literals become code page 932 (Shift-JIS) in every
+# build, so the program's Japanese texts are the same bytes on Windows and Linux.
+set(QM_CHARSET_FLAGS -finput-charset=UTF-8 -fexec-charset=CP932)
+set(QM_WARNING_FLAGS -Wall -Wextra)
+
+if(WIN32)
+  # No MinGW DLLs next to the programs: Wine and Windows need nothing beside them.
+  add_link_options(-static -static-libgcc -static-libstdc++)
+  add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601)
+elseif(QM_SANITIZE)
+  add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=all
+                      -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=address,undefined)
+endif()
+
+function(qm_project_target target)
+  target_compile_options(${target} PRIVATE
+    $<$<COMPILE_LANGUAGE:CXX>:${QM_CHARSET_FLAGS} ${QM_WARNING_FLAGS}>)
+endfunction()
+
+# nlohmann/json is header-only. The MinGW builds must not see /usr/include (Linux
+# headers), so they get a folder holding only a link to it.
+function(qm_use_json target)
+  if(CMAKE_CROSSCOMPILING)
+    set(dir ${CMAKE_BINARY_DIR}/json-include)
+    if(NOT EXISTS ${dir}/nlohmann)
+      file(MAKE_DIRECTORY ${dir})
+      file(CREATE_LINK /usr/include/nlohmann ${dir}/nlohmann SYMBOLIC)
+    endif()
+    target_include_directories(${target} SYSTEM PRIVATE ${dir})
+  endif()
+endfunction()
+
+# Registers a GoogleTest program with ctest as one test; the cases it ran are counted
+# from its XML report by test.sh.
+function(qm_add_gtest target)
+  add_test(NAME ${target}
+           COMMAND ${target} --gtest_output=xml:${CMAKE_BINARY_DIR}/test-results/${target}.xml)
+endfunction()

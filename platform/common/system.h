@@ -1,0 +1,20 @@
+// What each operating system supplies to the shared parts of the platform layer.
+// Implemented once in posix/ and once in win32/; nothing outside platform/ sees it.
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+#include <string>
+
+namespace qm::platform::system {
+
+// Opens a stream in binary mode on a path in the program's own form; null on
+// failure or for a directory.
+std::FILE* openStream(const std::string& path, bool forWriting);
+// Positions a stream at a 64-bit offset from its start.
+bool seekStream(std::FILE* stream, std::int64_t offset);
+// Shows the operating system's own message box.
+int showMessageBox(void* owner, const std::string& text, const std::string& caption,
+                   unsigned style);
+
+}  // namespace qm::platform::system

@@ -1,0 +1,86 @@
+// POSIX side of the platform layer: files, the process, message boxes on stderr.
+#include <limits.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
+
+#include "platform/common/system.h"
+#include "platform/platform.h"
+
+namespace qm::platform {
+
+std::string fromNativePath(std::string_view path) {
+    std::string result(path);
+    for (char& c : result) {
+        if (c == '/')
+            c = '\\';
+    }
+    return result;
+}
+
+std::string toNativePath(std::string_view path) {
+    std::string result(path);
+    for (char& c : result) {
+        if (c == '\\')
+            c = '/';
+    }
+    return result;
+}
+
+std::string modulePath() {
+    char buffer[PATH_MAX];
+    const ssize_t length = readlink("/proc/self/exe", buffer, sizeof buffer);
+    if (length <= 0 || static_cast<std::size_t>(length) >= sizeof buffer)
+        return {};
+    std::string path = fromNativePath(std::string_view(buffer, static_cast<std::size_t>(length)));
+    return fitsPath(path) ? path : std::string();
+}
+
+bool setCurrentDirectory(const std::string& path) {
+    return fitsPath(path) && !path.empty() && chdir(toNativePath(path).c_str()) == 0;
+}
+
+std::string currentDirectory() {
+    char buffer[PATH_MAX];
+    if (getcwd(buffer, sizeof buffer) == nullptr)
+        return {};
+    std::string path = fromNativePath(buffer);
+    if (path.empty() || path.back() != '\\')
+        path.push_back('\\');
+    return path;
+}
+
+std::int64_t fileSize(const std::string& path) {
+    struct stat info {};
+    if (!fitsPath(path) || path.empty() || stat(toNativePath(path).c_str(), &info) != 0) {
+        return -1;
+    }
+    // Windows reports a directory's size as 0.
+    return S_ISDIR(info.st_mode) ? 0 : static_cast<std::int64_t>(info.st_size);
+}
+
+namespace system {
+
+std::FILE* openStream(const std::string& path, bool forWriting) {
+    if (path.empty())
+        return nullptr;
+    const std::string native = toNativePath(path);
+    struct stat info {};
+    // fopen opens a directory for reading here, unlike on Windows.
+    if (stat(native.c_str(), &info) == 0 && S_ISDIR(info.st_mode))
+        return nullptr;
+    return std::fopen(native.c_str(), forWriting ? "wb" : "rb");
+}
+
+bool seekStream(std::FILE* stream, std::int64_t offset) {
+    return fseeko(stream, static_cast<off_t>(offset), SEEK_SET) == 0;
+}
+
+int showMessageBox(void*, const std::string& text, const std::string& caption, unsigned) {
+    std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
+    return kIdOk;
+}
+
+}  // namespace system
+}  // namespace qm::platform

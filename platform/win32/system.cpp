@@ -1,0 +1,77 @@
+// Windows side of the platform layer: the real kernel32 and user32 calls.
+#include <windows.h>
+
+#include <cstdio>
+
+#include "platform/common/system.h"
+#include "platform/platform.h"
+
+namespace qm::platform {
+
+std::string fromNativePath(std::string_view path) {
+    std::string result(path);
+    for (char& c : result) {
+        if (c == '/')
+            c = '\\';
+    }
+    return result;
+}
+
+std::string toNativePath(std::string_view path) {
+    return std::string(path);
+}
+
+std::string modulePath() {
+    char buffer[kMaxPath];
+    const DWORD length = GetModuleFileNameA(nullptr, buffer, sizeof buffer);
+    // A full buffer means the path was cut.
+    if (length == 0 || length >= sizeof buffer)
+        return {};
+    return std::string(buffer, length);
+}
+
+bool setCurrentDirectory(const std::string& path) {
+    return fitsPath(path) && !path.empty() && SetCurrentDirectoryA(path.c_str()) != 0;
+}
+
+std::string currentDirectory() {
+    char buffer[kMaxPath];
+    const DWORD length = GetCurrentDirectoryA(sizeof buffer, buffer);
+    if (length == 0 || length >= sizeof buffer)
+        return {};
+    std::string path(buffer, length);
+    if (path.back() != '\\')
+        path.push_back('\\');
+    return path;
+}
+
+std::int64_t fileSize(const std::string& path) {
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!fitsPath(path) || path.empty() ||
+        !GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) {
+        return -1;
+    }
+    if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+        return 0;
+    return (static_cast<std::int64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+}
+
+namespace system {
+
+std::FILE* openStream(const std::string& path, bool forWriting) {
+    if (path.empty())
+        return nullptr;
+    return std::fopen(path.c_str(), forWriting ? "wb" : "rb");
+}
+
+bool seekStream(std::FILE* stream, std::int64_t offset) {
+    return _fseeki64(stream, offset, SEEK_SET) == 0;
+}
+
+int showMessageBox(void* owner, const std::string& text, const std::string& caption,
+                   unsigned style) {
+    return MessageBoxA(static_cast<HWND>(owner), text.c_str(), caption.c_str(), style);
+}
+
+}  // namespace system
+}  // namespace qm::platform
