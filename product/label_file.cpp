@@ -1,0 +1,267 @@
+#include "product/label_file.h"
+
+#include <algorithm>
+#include <array>
+#include <limits>
+#include <new>
+
+#include "platform/platform.h"
+
+namespace qm {
+namespace {
+
+// Every genuine label file carries this text somewhere; anything else is refused.
+constexpr std::string_view kMarker = "ZEPHYRLAB";
+constexpr std::string_view kSeparator = " : ";
+// Its value is too long for one column and runs on into the next.
+constexpr std::string_view kGranuleId = "Granule ID";
+
+// A line is parsed only while this many characters remain from its start, so the
+// columns (and a "Granule ID" value in the last one) always lie inside the text.
+constexpr std::size_t kLineSpan = 256;
+constexpr std::array<std::size_t, 5> kColumnWidths = {39, 40, 40, 40, 40};
+
+// Moved to the front of the list after each load, index 0 ending up first.
+constexpr std::array<std::string_view, 9> kKnownKeys = {
+    "Satellite",      "Sensor",           "Obs. Date",       "Center Latitude", "Center Longitude",
+    "Logical Format", "Number of Pixels", "Number of Lines", "Number Of Lines",
+};
+
+// Where the parts of a date such as "1998/07/15" begin.
+constexpr std::size_t kYearPosition = 0;
+constexpr std::size_t kMonthPosition = 5;
+constexpr std::size_t kDayPosition = 8;
+
+// The characters from start, at most count of them; never past the end of the text.
+std::string_view clampedSpan(std::string_view text, std::size_t start, std::size_t count) {
+    return start >= text.size() ? std::string_view() : text.substr(start, count);
+}
+
+bool isWhiteSpace(char c) {
+    return c == ' ' || (c >= '\t' && c <= '\r');
+}
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+std::size_t skipWhiteSpace(std::string_view text, std::size_t pos) {
+    while (pos < text.size() && isWhiteSpace(text[pos])) {
+        ++pos;
+    }
+    return pos;
+}
+
+// The C library's decimal reading, except that a digit run too long for 32 bits
+// stops at the nearest limit instead of overflowing.
+std::int32_t readDecimal(std::string_view text) {
+    std::size_t pos = skipWhiteSpace(text, 0);
+    const bool negative = pos < text.size() && text[pos] == '-';
+    if (pos < text.size() && (text[pos] == '-' || text[pos] == '+')) {
+        ++pos;
+    }
+    constexpr std::int64_t kMagnitudeCap = std::int64_t{1} << 31;
+    std::int64_t magnitude = 0;
+    for (; pos < text.size() && isDigit(text[pos]); ++pos) {
+        magnitude = std::min(magnitude * 10 + (text[pos] - '0'), kMagnitudeCap);
+    }
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(
+        negative ? -magnitude : magnitude, std::numeric_limits<std::int32_t>::min(),
+        std::numeric_limits<std::int32_t>::max()));
+}
+
+// A position past the end of the value reads as 0, like the missing parts of "1998".
+std::int32_t readDecimalAt(std::string_view text, std::size_t position) {
+    return position < text.size() ? readDecimal(text.substr(position)) : 0;
+}
+
+// The file's text with every line end as one '\n'; the text stays untouched on failure.
+int readLabelText(const std::string& path, std::string& text) {
+    const std::int64_t size = platform::fileSize(path);
+    if (size < 0) {
+        return LabelFile::kSizeUnknown;
+    }
+    try {
+        if (static_cast<std::uint64_t>(size) >= text.max_size()) {
+            return LabelFile::kNoMemory;
+        }
+        text.reserve(static_cast<std::size_t>(size) + 1);
+        if (!platform::readTextFile(path, text)) {
+            return LabelFile::kCannotOpen;
+        }
+    } catch (const std::bad_alloc&) {
+        return LabelFile::kNoMemory;
+    }
+    return LabelFile::kOk;
+}
+
+}  // namespace
+
+LabelEntry::~LabelEntry() {
+    // Each step detaches the following entry before its predecessor is deleted, so
+    // every deletion sees an empty `next`.
+    std::unique_ptr<LabelEntry> rest = std::move(next);
+    while (rest) {
+        rest = std::move(rest->next);
+    }
+}
+
+int LabelFile::parse(const std::string& path) {
+    std::string text;
+    const int readResult = readLabelText(path, text);
+    if (readResult != kOk) {
+        promoteKnownKeys();
+        return readResult;
+    }
+    return parseText(text);
+}
+
+int LabelFile::parseText(std::string_view text) {
+    clear();
+    if (text.find(kMarker) == std::string_view::npos) {
+        return kMarkerMissing;
+    }
+    int result = kOk;
+    try {
+        appendPairsOf(text);
+    } catch (const std::bad_alloc&) {
+        result = kNoMemory;
+    }
+    promoteKnownKeys();
+    return result;
+}
+
+void LabelFile::clear() {
+    head_.reset();
+}
+
+void LabelFile::appendPairsOf(std::string_view text) {
+    std::unique_ptr<LabelEntry>* tail = &head_;
+    std::size_t lineStart = 0;
+    while (text.size() - lineStart >= kLineSpan) {
+        std::size_t columnStart = lineStart;
+        for (const std::size_t width : kColumnWidths) {
+            if (std::unique_ptr<LabelEntry> entry = pairInColumn(text, columnStart, width)) {
+                *tail = std::move(entry);
+                tail = &(*tail)->next;
+            }
+            columnStart += width;
+        }
+        // A line may be shorter than its columns; the next one starts after the first
+        // line end that the columns did not cover.
+        const std::size_t lineEnd = text.find('\n', columnStart);
+        if (lineEnd == std::string_view::npos) {
+            return;
+        }
+        lineStart = lineEnd + 1;
+    }
+}
+
+std::unique_ptr<LabelEntry> LabelFile::pairInColumn(std::string_view text, std::size_t start,
+                                                    std::size_t width) {
+    const std::string_view column = clampedSpan(text, start, width);
+    const std::size_t separator = column.find(kSeparator);
+    if (separator == std::string_view::npos) {
+        return nullptr;
+    }
+    auto entry = std::make_unique<LabelEntry>();
+    entry->name.assign(column.substr(0, separator));
+    const std::string_view valueSpan =
+        entry->name == kGranuleId ? clampedSpan(text, start, 2 * width) : column;
+    entry->value.assign(valueSpan.substr(separator + kSeparator.size()));
+    trimSpaces(entry->value);
+    return entry;
+}
+
+void LabelFile::promoteKnownKeys() {
+    // Walking the table backwards leaves its first key at the very front.
+    for (auto key = kKnownKeys.rbegin(); key != kKnownKeys.rend(); ++key) {
+        moveToFront(*key);
+    }
+}
+
+void LabelFile::moveToFront(std::string_view name) {
+    if (!head_ || head_->name == name) {
+        return;
+    }
+    std::unique_ptr<LabelEntry>* link = &head_->next;
+    while (*link && (*link)->name != name) {
+        link = &(*link)->next;
+    }
+    if (!*link) {
+        return;
+    }
+    std::unique_ptr<LabelEntry> found = std::move(*link);
+    *link = std::move(found->next);
+    found->next = std::move(head_);
+    head_ = std::move(found);
+}
+
+void LabelFile::trimSpaces(std::string& text) {
+    const std::size_t last = text.find_last_not_of(' ');
+    text.erase(last == std::string::npos ? 0 : last + 1);
+    text.erase(0, text.find_first_not_of(' '));
+}
+
+const LabelEntry* LabelFile::findEntry(std::string_view name, int mode) const {
+    const LabelEntry* previous = nullptr;
+    for (const LabelEntry* entry = head_.get(); entry; entry = entry->next.get()) {
+        if (entry->name == name) {
+            switch (mode) {
+                case kMatch:
+                    return entry;
+                case kBeforeMatch:
+                    return previous;
+                case kAfterMatch:
+                    return entry->next.get();
+                default:
+                    return nullptr;
+            }
+        }
+        previous = entry;
+    }
+    return nullptr;
+}
+
+const char* LabelFile::valueOf(std::string_view name) const {
+    const LabelEntry* entry = findEntry(name, kMatch);
+    return entry ? entry->value.c_str() : nullptr;
+}
+
+std::int32_t LabelFile::integerOf(std::string_view name) const {
+    const LabelEntry* entry = findEntry(name, kMatch);
+    return entry ? readDecimal(entry->value) : -1;
+}
+
+LabelDate LabelFile::dateOf(std::string_view name) const {
+    LabelDate date;
+    if (const LabelEntry* entry = findEntry(name, kMatch)) {
+        date.year = readDecimalAt(entry->value, kYearPosition);
+        date.month = readDecimalAt(entry->value, kMonthPosition);
+        date.dayOfMonth = readDecimalAt(entry->value, kDayPosition);
+    }
+    return date;
+}
+
+const char* LabelFile::satellite() const {
+    return valueOf("Satellite");
+}
+const char* LabelFile::sensor() const {
+    return valueOf("Sensor");
+}
+const char* LabelFile::logicalFormat() const {
+    return valueOf("Logical Format");
+}
+
+std::int32_t LabelFile::cloudCoverage() const {
+    const std::int32_t coverage = integerOf("Cloud Coverage");
+    return coverage == -1 ? 0 : coverage;
+}
+
+LabelDate LabelFile::observationDate() const {
+    return dateOf("Obs. Date");
+}
+LabelDate LabelFile::productionDate() const {
+    return dateOf("Production Date");
+}
+
+}  // namespace qm

@@ -1,0 +1,141 @@
+#include "product/product_catalog.h"
+
+#include <new>
+
+#include "platform/platform.h"
+#include "product/paths.h"
+
+namespace qm {
+namespace {
+
+constexpr std::size_t kHeaderPixelsOffset = 842;
+constexpr std::size_t kHeaderLinesOffset = 864;
+
+constexpr char kLogicalFormatSection[] = "Logical Format";
+constexpr char kFileNameMaskSection[] = "FileNameMask";
+constexpr char kAnyFileMask[] = "*";
+
+const char* textOrEmpty(const char* text) {
+    return text ? text : "";
+}
+
+}  // namespace
+
+bool ProductCatalog::reset(std::string_view labelPath) {
+    if (labelPath.empty())
+        return false;
+    clear();
+    try {
+        labelPath_ = labelPath;
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
+    return true;
+}
+
+void ProductCatalog::clear() {
+    bands_.clear();
+    formatCode_ = 0;
+    labelPath_.clear();
+    satellite_ = sensor_ = logicalFormat_ = "";
+}
+
+void ProductCatalog::readConfiguration(const char* satellite, const char* sensor,
+                                       const char* logicalFormat) {
+    satellite_ = textOrEmpty(satellite);
+    sensor_ = textOrEmpty(sensor);
+    logicalFormat_ = textOrEmpty(logicalFormat);
+
+    // Without a configuration file or a logical format every key reads as absent.
+    const std::string configPath = configurationFilePath();
+    if (configPath.empty() || *logicalFormat_ == '\0') {
+        formatCode_ = 0;
+        fileNameMask_ = kAnyFileMask;
+        return;
+    }
+    formatCode_ = platform::profileInt(configPath, kLogicalFormatSection, logicalFormat_, 0);
+    fileNameMask_ = platform::profileString(configPath, kFileNameMaskSection, logicalFormat_,
+                                            kAnyFileMask, kMaskBufferSize);
+}
+
+bool ProductCatalog::discoverBands() {
+    if (formatCode_ == 0)
+        return false;
+    const std::string directory = productDirectoryOf(labelPath_);
+    if (directory.empty() || !platform::setCurrentDirectory(directory))
+        return false;
+
+    // Every name the search yields is offered, sub-directories included.
+    const std::vector<std::string> names = platform::findFiles(fileNameMask_);
+    if (names.empty())
+        return false;
+    for (const std::string& name : names) {
+        if (!addBand(directory, name))
+            return false;
+    }
+    return true;
+}
+
+BandImage* ProductCatalog::band(int index) const {
+    if (index < 0 || index >= bandCount())
+        return nullptr;
+    return bands_[static_cast<std::size_t>(index)].get();
+}
+
+BandImage* ProductCatalog::addBand(const std::string& directory, const std::string& fileName) {
+    if (bandCount() >= kMaxBands)
+        return nullptr;
+    std::unique_ptr<BandImage> band = createBand(directory, fileName);
+    if (!band)
+        return nullptr;
+    bands_.push_back(std::move(band));
+    return bands_.back().get();
+}
+
+std::unique_ptr<BandImage> ProductCatalog::createBand(const std::string& directory,
+                                                      const std::string& fileName) const {
+    // A path longer than a path buffer would reach the band cut short; refuse it.
+    const std::string path = directory + fileName;
+    if (!platform::fitsPath(path))
+        return nullptr;
+    auto band = std::make_unique<BandImage>();
+    if (!band->setPath(path))
+        return nullptr;
+
+    int headerPixels = 0;
+    int headerLines = 0;
+    if (formatCode_ == BandImage::kFastFormat) {
+        if (!readFastFormatHeader(headerPixels, headerLines))
+            return nullptr;
+    } else if (formatCode_ != BandImage::kRecordFormat) {
+        return nullptr;
+    }
+    if (!band->readGeometry(formatCode_, satellite_, sensor_, headerPixels, headerLines)) {
+        return nullptr;
+    }
+    return band;
+}
+
+bool ProductCatalog::readFastFormatHeader(int& headerPixels, int& headerLines) const {
+    const std::string directory = productDirectoryOf(labelPath_);
+    if (directory.empty() || !platform::setCurrentDirectory(directory))
+        return false;
+    const std::vector<std::string> names = platform::findFiles(kFastFormatHeaderPattern);
+    if (names.empty())
+        return false;
+
+    std::string text;
+    if (!platform::readTextFile(directory + names.front(), text))
+        return false;
+    return parseFastFormatHeader(text, headerPixels, headerLines);
+}
+
+bool parseFastFormatHeader(std::string_view text, int& headerPixels, int& headerLines) {
+    if (text.size() <= kHeaderPixelsOffset || text.size() <= kHeaderLinesOffset)
+        return false;
+    headerPixels = decimalValue(text.substr(kHeaderPixelsOffset));
+    headerLines = decimalValue(text.substr(kHeaderLinesOffset));
+    return true;
+}
+
+}  // namespace qm

@@ -1,0 +1,78 @@
+// The open product: where its label file lies, what the configuration file says
+// about its logical format, and the bands found in its product directory.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "band/band_image.h"
+
+namespace qm {
+
+class ProductCatalog {
+  public:
+    static constexpr int kMaxBands = 50;
+    // The file-name mask arrives through a 260-byte buffer: at most 259 characters.
+    static constexpr std::size_t kMaskBufferSize = 260;
+    // The product's fast-format header file, found in the product directory.
+    static constexpr char kFastFormatHeaderPattern[] = "L7*_HRF.FST";
+
+    ProductCatalog() = default;
+    ProductCatalog(const ProductCatalog&) = delete;
+    ProductCatalog& operator=(const ProductCatalog&) = delete;
+
+    // Empties the catalogue and remembers the label file's full path. An empty path
+    // is refused and changes nothing (the bands held stay).
+    bool reset(std::string_view labelPath);
+    // Drops every band, the label path, the format code and the name texts.
+    void clear();
+
+    // Keeps the label's three texts by reference (they belong to the label file and
+    // must outlive their use here; null counts as empty) and looks the logical
+    // format up in the configuration file: its format code (0 when absent) and the
+    // band files' name mask ("*" when absent).
+    void readConfiguration(const char* satellite, const char* sensor, const char* logicalFormat);
+
+    // Makes the product directory current and adds a band for every name matching
+    // the mask, in search order. True when the search ran to its end; false when
+    // there was nothing to search, nothing matched, or a band could not be added
+    // (the bands before it stay, no later name is looked at).
+    bool discoverBands();
+
+    // The fast-format header's pixels per line and line count. False when there is
+    // no product directory, no header file, or the header cannot be read.
+    bool readFastFormatHeader(int& headerPixels, int& headerLines) const;
+
+    int bandCount() const { return static_cast<int>(bands_.size()); }
+    // The band in that slot, or null when the index is out of range.
+    BandImage* band(int index) const;
+
+    int formatCode() const { return formatCode_; }
+    const std::string& fileNameMask() const { return fileNameMask_; }
+    const std::string& labelPath() const { return labelPath_; }
+    const char* satellite() const { return satellite_; }
+    const char* sensor() const { return sensor_; }
+    const char* logicalFormat() const { return logicalFormat_; }
+
+  private:
+    BandImage* addBand(const std::string& directory, const std::string& fileName);
+    std::unique_ptr<BandImage> createBand(const std::string& directory,
+                                          const std::string& fileName) const;
+
+    const char* satellite_ = "";
+    const char* sensor_ = "";
+    const char* logicalFormat_ = "";
+    int formatCode_ = 0;
+    std::string fileNameMask_;
+    std::string labelPath_;
+    std::vector<std::unique_ptr<BandImage>> bands_;
+};
+
+// The fast-format header's two numbers, taken from its text (line ends counted as
+// one character): pixels per line at offset 842, line count at offset 864. False
+// when the text ends before either offset.
+bool parseFastFormatHeader(std::string_view text, int& headerPixels, int& headerLines);
+
+}  // namespace qm
