@@ -1,0 +1,310 @@
+#include "band/band_image.h"
+
+#include <algorithm>
+#include <array>
+#include <limits>
+#include <new>
+#include <optional>
+
+#include "platform/platform.h"
+#include "product/paths.h"
+
+namespace qm {
+namespace {
+
+using Geometry = BandImage::Geometry;
+
+constexpr std::int64_t kInt32Max = std::numeric_limits<std::int32_t>::max();
+constexpr std::int64_t kInt32Min = std::numeric_limits<std::int32_t>::min();
+
+// The file descriptor record states the record length at bytes 8 to 11.
+constexpr std::int64_t kRecordLengthOffset = 8;
+constexpr int kRecordLengthBytes = 4;
+
+// The fast-format panchromatic band has twice the lines of the other bands, each
+// twice as long; its lines show the first half of each record.
+constexpr char kDoubledBandKey[] = "BAND80";
+
+// Where one framing count stands and how many bytes it takes.
+struct FieldPlace {
+    int position = 0;
+    int width = 0;
+};
+
+// The places of the four framing counts, as the band-layout section gives them.
+struct FramingPlaces {
+    FieldPlace prefix;
+    FieldPlace suffix;
+    FieldPlace leftFill;
+    FieldPlace rightFill;
+};
+
+// The framing counts a record-format file states, fills already the smaller of the
+// first image record's and the last record's.
+struct Framing {
+    std::int32_t prefix = 0;
+    std::int32_t suffix = 0;
+    std::int32_t leftFill = 0;
+    std::int32_t rightFill = 0;
+};
+
+using FieldBytes = std::array<unsigned char, BandImage::kMaxFieldBytes + 1>;
+
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+FieldPlace readFieldPlace(const std::string& configPath, const std::string& section,
+                          const std::string& name) {
+    FieldPlace place;
+    place.position = platform::profileInt(configPath, section, name + "Pos", 0);
+    place.width = platform::profileInt(configPath, section, name + "Size", 0);
+    return place;
+}
+
+FramingPlaces readFramingPlaces(const std::string& configPath, const std::string& section) {
+    FramingPlaces places;
+    places.prefix = readFieldPlace(configPath, section, "Prefix");
+    places.suffix = readFieldPlace(configPath, section, "Suffix");
+    places.leftFill = readFieldPlace(configPath, section, "LeftFill");
+    places.rightFill = readFieldPlace(configPath, section, "RightFill");
+    return places;
+}
+
+bool widthFits(const FieldPlace& place) {
+    return place.width >= 0 && place.width <= BandImage::kMaxFieldBytes;
+}
+
+bool widthsFit(const FramingPlaces& places) {
+    return widthFits(places.prefix) && widthFits(places.suffix) && widthFits(places.leftFill) &&
+           widthFits(places.rightFill);
+}
+
+// A file needs a descriptor record and at least one image record, each longer than
+// the record header, or there is no line to show.
+bool recordSizesUsable(std::int32_t recordLength, std::int32_t fileSize) {
+    return recordLength > BandImage::kRecordHeaderBytes && fileSize / recordLength >= 2;
+}
+
+// The field's bytes at the offset, in a zeroed scratch area. Every field is sought
+// on its own, so a field that cannot be reached reads as zeros rather than as the
+// bytes following the previous field; bytes past the end stay zero in their place.
+FieldBytes readField(platform::File& file, std::int64_t offset, int width) {
+    FieldBytes bytes{};
+    if (width > 0 && file.seek(offset))
+        file.read(bytes.data(), static_cast<std::size_t>(width));
+    return bytes;
+}
+
+std::int32_t readTextCount(platform::File& file, const FieldPlace& place) {
+    const FieldBytes bytes = readField(file, place.position, place.width);
+    return decimalValue(std::string_view(reinterpret_cast<const char*>(bytes.data()), place.width));
+}
+
+std::int32_t readBinaryCount(platform::File& file, std::int64_t recordStart,
+                             const FieldPlace& place) {
+    const FieldBytes bytes = readField(file, recordStart + place.position, place.width);
+    return bigEndianValue(bytes.data(), place.width);
+}
+
+// The smaller fill of the two records wins, so a short last record never frames
+// pixels past its end.
+std::int32_t readFillCount(platform::File& file, std::int64_t firstRecord, std::int64_t lastRecord,
+                           const FieldPlace& place) {
+    return std::min(readBinaryCount(file, firstRecord, place),
+                    readBinaryCount(file, lastRecord, place));
+}
+
+Framing readFraming(platform::File& file, const FramingPlaces& places, std::int32_t recordLength,
+                    std::int32_t fileSize) {
+    const std::int64_t firstImageRecord = recordLength;
+    const std::int64_t lastRecord = std::int64_t{fileSize} - recordLength;
+    Framing framing;
+    framing.prefix = readTextCount(file, places.prefix);
+    framing.suffix = readTextCount(file, places.suffix);
+    framing.leftFill = readFillCount(file, firstImageRecord, lastRecord, places.leftFill);
+    framing.rightFill = readFillCount(file, firstImageRecord, lastRecord, places.rightFill);
+    return framing;
+}
+
+// Lays the framing counts out in a record. The sums are formed in 64 bits, so
+// counts taken from a damaged file cannot overflow; a framing that leaves the
+// record header or the record, or leaves no pixel, is refused.
+std::optional<Geometry> framedGeometry(std::int32_t recordLength, std::int32_t lineCount,
+                                       const Framing& framing) {
+    const std::int64_t firstPixel =
+        std::int64_t{framing.prefix} + framing.leftFill + BandImage::kRecordHeaderBytes;
+    const std::int64_t trailing = std::int64_t{framing.rightFill} + framing.suffix;
+    if (firstPixel < BandImage::kRecordHeaderBytes || firstPixel > recordLength)
+        return {};
+    if (trailing < 0 || trailing > recordLength - firstPixel)
+        return {};
+    const std::int64_t pixels = recordLength - firstPixel - trailing;
+    if (pixels <= 0)
+        return {};
+
+    Geometry geometry;
+    geometry.recordLength = recordLength;
+    geometry.lineCount = lineCount;
+    geometry.prefixBytes = framing.prefix;
+    geometry.suffixBytes = framing.suffix;
+    geometry.leftFillBytes = framing.leftFill;
+    geometry.rightFillBytes = framing.rightFill;
+    geometry.firstPixelOffset = static_cast<std::int32_t>(firstPixel);
+    geometry.trailingBytes = static_cast<std::int32_t>(trailing);
+    geometry.pixelsPerLine = static_cast<std::int32_t>(pixels);
+    return geometry;
+}
+
+std::optional<Geometry> fastFormatGeometry(const std::string& bandKey, std::int32_t headerPixels,
+                                           std::int32_t headerLines) {
+    if (headerPixels <= 0 || headerLines <= 0)
+        return {};
+    const std::int64_t factor = bandKey == kDoubledBandKey ? 2 : 1;
+    const std::int64_t recordLength = headerPixels * factor;
+    const std::int64_t lineCount = headerLines * factor;
+    if (recordLength > kInt32Max || lineCount > kInt32Max)
+        return {};
+
+    Geometry geometry;
+    geometry.recordLength = static_cast<std::int32_t>(recordLength);
+    geometry.lineCount = static_cast<std::int32_t>(lineCount);
+    geometry.pixelsPerLine = headerPixels;
+    return geometry;
+}
+
+const char* textOrEmpty(const char* text) {
+    return text ? text : "";
+}
+
+}  // namespace
+
+bool BandImage::setPath(std::string_view path) {
+    try {
+        path_ = path;
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
+    return true;
+}
+
+std::int32_t BandImage::fileSize() const {
+    const std::int64_t size = platform::fileSize(path_);
+    if (size < 0 || size > kInt32Max)
+        return -1;
+    return static_cast<std::int32_t>(size);
+}
+
+std::string BandImage::bandKey(int formatCode) const {
+    // The characters just before a four-character extension such as ".DAT".
+    const std::size_t length = path_.size();
+    switch (formatCode) {
+        case kRecordFormat:
+            return length < 5 ? std::string() : "BAND" + path_.substr(length - 5, 1);
+        case kFastFormat:
+            return length < 6 ? std::string() : "BAND" + path_.substr(length - 6, 2);
+        default:
+            return {};
+    }
+}
+
+bool BandImage::readGeometry(int formatCode, const char* satellite, const char* sensor,
+                             int headerPixels, int headerLines) {
+    const std::string section = std::string(textOrEmpty(satellite)) + textOrEmpty(sensor);
+    const std::string configPath = configurationFilePath();
+    const std::string key = bandKey(formatCode);
+    if (!key.empty())
+        readDisplayName(configPath, section, key);
+
+    if (formatCode == kRecordFormat)
+        return readRecordGeometry(configPath, section);
+    if (formatCode != kFastFormat)
+        return false;
+    const std::optional<Geometry> geometry = fastFormatGeometry(key, headerPixels, headerLines);
+    if (!geometry)
+        return false;
+    geometry_ = *geometry;
+    return true;
+}
+
+void BandImage::readDisplayName(const std::string& configPath, const std::string& section,
+                                const std::string& key) {
+    // Taken as a 1023-byte buffer takes it: at most 1022 characters arrive, the
+    // name buffer's last byte stays spare.
+    bandName_ = platform::profileString(configPath, section, key, "*", kNameBufferSize - 1);
+    if (bandName_ == "*")
+        bandName_ = lastPathComponent(path_);
+}
+
+bool BandImage::readRecordGeometry(const std::string& configPath, const std::string& section) {
+    int recordLength = 0;
+    if (!readBigEndianAt(path_, kRecordLengthOffset, kRecordLengthBytes, recordLength)) {
+        return false;
+    }
+    const std::int32_t size = fileSize();
+    if (size < 0 || !recordSizesUsable(recordLength, size))
+        return false;
+
+    const FramingPlaces places = readFramingPlaces(configPath, section);
+    if (!widthsFit(places))
+        return false;
+
+    platform::File file;
+    if (!file.open(path_, platform::File::Mode::Read))
+        return false;
+    const Framing framing = readFraming(file, places, recordLength, size);
+    file.close();
+
+    // A remainder after the last whole record is ignored.
+    const std::int32_t lineCount = size / recordLength - 1;
+    const std::optional<Geometry> geometry = framedGeometry(recordLength, lineCount, framing);
+    if (!geometry)
+        return false;
+    geometry_ = *geometry;
+    return true;
+}
+
+bool readBigEndianAt(const std::string& path, std::int64_t offset, int n, int& out) {
+    platform::File file;
+    if (!file.open(path, platform::File::Mode::Read))
+        return false;
+    // Only the last four bytes survive the 32-bit wrap, so only they are read.
+    const int counted = std::clamp(n, 0, 4);
+    const std::int64_t skipped = n - counted;
+    std::array<unsigned char, 4> bytes{};
+    const bool reachable = offset <= std::numeric_limits<std::int64_t>::max() - skipped;
+    if (counted > 0 && reachable && file.seek(offset + skipped)) {
+        file.read(bytes.data(), static_cast<std::size_t>(counted));
+    }
+    out = bigEndianValue(bytes.data(), counted);
+    return true;
+}
+
+std::int32_t bigEndianValue(const unsigned char* bytes, int n) {
+    std::uint32_t value = 0;
+    for (int i = 0; i < n; ++i)
+        value = (value << 8) | bytes[i];
+    return static_cast<std::int32_t>(value);
+}
+
+std::int32_t decimalValue(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size() && isBlank(text[i]))
+        ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+        negative = text[i++] == '-';
+    // The magnitude stops growing once it is past what 32 bits hold.
+    std::int64_t magnitude = 0;
+    for (; i < text.size() && isDigit(text[i]); ++i) {
+        magnitude = std::min(magnitude * 10 + (text[i] - '0'), kInt32Max + 1);
+    }
+    const std::int64_t value = negative ? -magnitude : magnitude;
+    return static_cast<std::int32_t>(std::clamp(value, kInt32Min, kInt32Max));
+}
+
+}  // namespace qm

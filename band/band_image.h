@@ -1,0 +1,114 @@
+// One band file of a product: its path, its display name and the record geometry
+// that says where the pixels of each image line lie.
+//
+// Two band file formats exist. The record format is a file of fixed-length records:
+// a file descriptor record, then one record per image line, each framed by a 12-byte
+// record header, prefix, fill and suffix bytes whose lengths the file itself states
+// at positions the configuration file names. The fast format holds raw lines whose
+// length and count come from the product's fast-format header.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace qm {
+
+class BandImage {
+  public:
+    // Format codes as the configuration file's "Logical Format" section gives them.
+    static constexpr int kRecordFormat = 1;
+    static constexpr int kFastFormat = 2;
+
+    // The display name arrives through a 1024-byte name buffer.
+    static constexpr std::size_t kNameBufferSize = 1024;
+    // Every record-format record starts with a header of this many bytes.
+    static constexpr int kRecordHeaderBytes = 12;
+    // A framing field is read into a 17-byte zeroed scratch area, so a text field
+    // keeps a terminating zero: wider fields are refused.
+    static constexpr int kMaxFieldBytes = 16;
+
+    // Where the pixels of a line lie. Pixel j of an image line is byte
+    // firstPixelOffset + j of its record.
+    struct Geometry {
+        std::int32_t recordLength = 0;
+        std::int32_t lineCount = 0;
+        std::int32_t prefixBytes = 0;
+        std::int32_t suffixBytes = 0;
+        std::int32_t leftFillBytes = 0;
+        std::int32_t rightFillBytes = 0;
+        std::int32_t firstPixelOffset = 0;
+        std::int32_t trailingBytes = 0;
+        std::int32_t pixelsPerLine = 0;
+    };
+
+    BandImage() = default;
+    // A band will own its pixel buffer and histogram, so it is never copied.
+    BandImage(const BandImage&) = delete;
+    BandImage& operator=(const BandImage&) = delete;
+
+    // Stores the band file's full path (program form). False only when no memory is left.
+    bool setPath(std::string_view path);
+
+    // Size of the band file from the file system, or -1 when it cannot be examined.
+    // A file larger than INT32_MAX bytes also gives -1: its size cannot be told in
+    // 32 bits, and such a band is refused rather than measured with a clamped size.
+    std::int32_t fileSize() const;
+
+    // "BAND" followed by the character before a four-character extension (record
+    // format) or the two characters before it (fast format). Empty for any other
+    // format code, or when the path is too short to hold those characters.
+    std::string bandKey(int formatCode) const;
+
+    // Sets the display name from the band-layout section (satellite name followed by
+    // sensor name; null names count as empty), then the geometry by format code. The
+    // name stays set when the geometry fails. headerPixels and headerLines are the
+    // fast-format header's numbers; the record format ignores them.
+    bool readGeometry(int formatCode, const char* satellite, const char* sensor, int headerPixels,
+                      int headerLines);
+
+    // The record-format geometry, with framing positions from the given section of
+    // the given configuration file. False when the file cannot be read or its
+    // framing leaves no pixel inside a record; the geometry is then left as it was.
+    bool readRecordGeometry(const std::string& configPath, const std::string& section);
+
+    const std::string& path() const { return path_; }
+    const std::string& bandName() const { return bandName_; }
+    const Geometry& geometry() const { return geometry_; }
+    std::int32_t recordLength() const { return geometry_.recordLength; }
+    std::int32_t lineCount() const { return geometry_.lineCount; }
+    std::int32_t pixelsPerLine() const { return geometry_.pixelsPerLine; }
+    std::int32_t firstPixelOffset() const { return geometry_.firstPixelOffset; }
+    std::int32_t trailingBytes() const { return geometry_.trailingBytes; }
+    std::int32_t prefixBytes() const { return geometry_.prefixBytes; }
+    std::int32_t suffixBytes() const { return geometry_.suffixBytes; }
+    std::int32_t leftFillBytes() const { return geometry_.leftFillBytes; }
+    std::int32_t rightFillBytes() const { return geometry_.rightFillBytes; }
+
+  private:
+    void readDisplayName(const std::string& configPath, const std::string& section,
+                         const std::string& key);
+
+    std::string path_;
+    std::string bandName_;
+    Geometry geometry_;
+    // The pixel buffer and the histogram join here; the geometry above is all that
+    // loading needs.
+};
+
+// Opens the file, reads n bytes at the offset and combines them as bigEndianValue
+// does. Bytes that lie outside the file count as 0 in their place. False only when
+// the file cannot be opened; out is then left unchanged.
+bool readBigEndianAt(const std::string& path, std::int64_t offset, int n, int& out);
+
+// The n unsigned bytes as a big-endian number, wrapping in 32 bits and seen as
+// signed: n = 0 gives 0, and for n above 4 only the last four bytes count.
+std::int32_t bigEndianValue(const unsigned char* bytes, int n);
+
+// A decimal number as the band files and the fast-format header write them: leading
+// white space, an optional sign, digits up to the first non-digit; no digits give 0.
+// A value beyond 32 bits is held at INT32_MIN or INT32_MAX.
+std::int32_t decimalValue(std::string_view text);
+
+}  // namespace qm

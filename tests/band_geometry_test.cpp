@@ -1,0 +1,347 @@
+// Band keys, display names and the geometry of record-format and fast-format bands.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "band/band_image.h"
+#include "product/paths.h"
+#include "tests/support/temp_dir.h"
+
+namespace qm {
+namespace {
+
+// The bytes of a record-format band file: whole records, the record length stated
+// at bytes 8 to 11 of the first one.
+class RecordFile {
+  public:
+    RecordFile(int recordLength, int records, int extraBytes = 0)
+        : recordLength_(recordLength),
+          bytes_(static_cast<std::size_t>(recordLength * records + extraBytes), '\0') {
+        bigEndian(8, static_cast<std::uint32_t>(recordLength), 4);
+    }
+    RecordFile& text(std::size_t offset, std::string_view text) {
+        bytes_.replace(offset, text.size(), text);
+        return *this;
+    }
+    RecordFile& bigEndian(std::size_t offset, std::uint32_t value, int width) {
+        for (int i = width - 1; i >= 0; --i, value >>= 8) {
+            bytes_[offset + static_cast<std::size_t>(i)] = static_cast<char>(value & 0xFF);
+        }
+        return *this;
+    }
+    // A fill count at a position inside an image record.
+    RecordFile& fill(int record, int position, std::uint32_t value) {
+        return bigEndian(static_cast<std::size_t>(record * recordLength_ + position), value, 2);
+    }
+    const std::string& bytes() const { return bytes_; }
+
+  private:
+    int recordLength_;
+    std::string bytes_;
+};
+
+// The band-layout section SAT1OPT with the given geometry keys.
+std::string layoutSection(std::string_view keys) {
+    return "[SAT1OPT]\n" + std::string(keys);
+}
+
+// Prefix text at 20, suffix text at 24, both 4 wide; fills are 2-byte counts at
+// record offsets 16 (left) and 18 (right).
+constexpr char kFramingKeys[] =
+    "PrefixPos=20\nPrefixSize=4\nSuffixPos=24\nSuffixSize=4\n"
+    "LeftFillPos=16\nLeftFillSize=2\nRightFillPos=18\nRightFillSize=2\n";
+
+class BandGeometryTest : public testing::Test {
+  protected:
+    void SetUp() override { setConfigurationFilePath(dir_.path("QMDATA.INI")); }
+    void TearDown() override { setConfigurationFilePath(""); }
+
+    void writeConfiguration(std::string_view text) const { dir_.writeFile("QMDATA.INI", text); }
+
+    // Writes the band file and reads its geometry as a SAT1/OPT product would.
+    bool measure(BandImage& band, std::string_view fileName, const std::string& bytes,
+                 int formatCode = BandImage::kRecordFormat, int headerPixels = 0,
+                 int headerLines = 0) const {
+        EXPECT_TRUE(band.setPath(dir_.writeFile(fileName, bytes)));
+        return band.readGeometry(formatCode, "SAT1", "OPT", headerPixels, headerLines);
+    }
+
+    test::TempDir dir_;
+};
+
+TEST_F(BandGeometryTest, WorkedExampleTakesTheSmallerFillOfFirstAndLastRecord) {
+    writeConfiguration(layoutSection(kFramingKeys));
+    RecordFile file(800, 11);
+    file.bigEndian(8, 0x320, 4).text(20, " 180").text(24, "   0");
+    file.fill(1, 16, 10).fill(1, 18, 30);
+    file.fill(5, 16, 1).fill(5, 18, 1);  // records between are never consulted
+    file.fill(10, 16, 12).fill(10, 18, 25);
+
+    BandImage band;
+    ASSERT_TRUE(measure(band, "SCENE_B3.DAT", file.bytes()));
+    EXPECT_EQ(band.recordLength(), 800);
+    EXPECT_EQ(band.lineCount(), 10);
+    EXPECT_EQ(band.prefixBytes(), 180);
+    EXPECT_EQ(band.suffixBytes(), 0);
+    EXPECT_EQ(band.leftFillBytes(), 10);
+    EXPECT_EQ(band.rightFillBytes(), 25);
+    EXPECT_EQ(band.firstPixelOffset(), 202);
+    EXPECT_EQ(band.trailingBytes(), 25);
+    EXPECT_EQ(band.pixelsPerLine(), 573);
+}
+
+struct GeometryCase {
+    const char* name;
+    std::string keys;
+    RecordFile file;
+    int lineCount;
+    int firstPixelOffset;
+    int trailingBytes;
+    int pixelsPerLine;
+};
+
+TEST_F(BandGeometryTest, FramingFieldsGiveTheLineLayout) {
+    const std::vector<GeometryCase> cases = {
+        {"no geometry keys", "", RecordFile(100, 3), 2, 12, 0, 88},
+        {"11 records give 10 lines", "", RecordFile(100, 11), 10, 12, 0, 88},
+        {"a partial record is ignored", "", RecordFile(100, 11, 1), 10, 12, 0, 88},
+        {"smallest usable record", "", RecordFile(13, 2), 1, 12, 0, 1},
+        {"leading blanks before the prefix", "PrefixPos=20\nPrefixSize=4\n",
+         RecordFile(100, 3).text(20, "   7"), 2, 19, 0, 81},
+        {"text stops at the first non-digit", "PrefixPos=20\nPrefixSize=4\n",
+         RecordFile(100, 3).text(20, "12AB"), 2, 24, 0, 76},
+        {"width 0 reads nothing", "PrefixPos=20\nPrefixSize=0\n", RecordFile(100, 3).text(20, "99"),
+         2, 12, 0, 88},
+        {"width 16 is accepted", "PrefixPos=20\nPrefixSize=16\n",
+         RecordFile(100, 3).text(20, "               9"), 2, 21, 0, 79},
+        {"suffix narrower than prefix", "PrefixPos=20\nPrefixSize=4\nSuffixPos=30\nSuffixSize=2\n",
+         RecordFile(800, 3).text(20, "0100").text(30, "05"), 2, 112, 5, 683},
+        {"unreachable field is not read where the last one ended",
+         "PrefixPos=20\nPrefixSize=3\nSuffixPos=-1\nSuffixSize=2\n",
+         RecordFile(800, 3).text(20, "18099"), 2, 192, 0, 608},
+        {"fill bytes past the end count as zero in their place",
+         "LeftFillPos=399\nLeftFillSize=2\n", RecordFile(400, 2).bigEndian(799, 1, 1), 1, 268, 0,
+         132},
+    };
+    for (const GeometryCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        writeConfiguration(layoutSection(c.keys));
+        BandImage band;
+        ASSERT_TRUE(measure(band, "SCENE_B1.DAT", c.file.bytes()));
+        EXPECT_EQ(band.lineCount(), c.lineCount);
+        EXPECT_EQ(band.firstPixelOffset(), c.firstPixelOffset);
+        EXPECT_EQ(band.trailingBytes(), c.trailingBytes);
+        EXPECT_EQ(band.pixelsPerLine(), c.pixelsPerLine);
+        EXPECT_EQ(band.pixelsPerLine(),
+                  band.recordLength() - band.firstPixelOffset() - band.trailingBytes());
+    }
+}
+
+struct RejectionCase {
+    const char* name;
+    std::string keys;
+    RecordFile file;
+};
+
+TEST_F(BandGeometryTest, RefusesFilesWhoseFramingLeavesNoPixel) {
+    const std::string prefixKeys = "PrefixPos=20\nPrefixSize=4\n";
+    const std::string suffixKeys = "SuffixPos=24\nSuffixSize=4\n";
+    const std::vector<RejectionCase> cases = {
+        {"record length 12", "", RecordFile(12, 3)},
+        {"record length 0", "", RecordFile(100, 3).bigEndian(8, 0, 4)},
+        {"negative record length", "", RecordFile(100, 3).bigEndian(8, 0x80000000u, 4)},
+        {"record longer than the file", "", RecordFile(100, 3).bigEndian(8, 1000, 4)},
+        {"shorter than two records", "", RecordFile(100, 1, 99)},
+        {"framing fills the record", prefixKeys, RecordFile(100, 3).text(20, "  88")},
+        {"first pixel inside the record header", prefixKeys, RecordFile(100, 3).text(20, "  -1")},
+        {"first pixel past the record", prefixKeys, RecordFile(100, 3).text(20, " 200")},
+        {"negative trailing bytes", suffixKeys, RecordFile(100, 3).text(24, "  -1")},
+        {"trailing bytes past the pixels", suffixKeys, RecordFile(100, 3).text(24, "  89")},
+        {"counts near the 32-bit limit",
+         "PrefixPos=20\nPrefixSize=12\nLeftFillPos=40\nLeftFillSize=4\n",
+         RecordFile(100, 3)
+             .text(20, "999999999999")
+             .bigEndian(140, 0x7FFFFFFF, 4)
+             .bigEndian(240, 0x7FFFFFFF, 4)},
+        {"field wider than 16 bytes", "PrefixPos=20\nPrefixSize=17\n", RecordFile(100, 3)},
+        {"negative field width", "SuffixPos=20\nSuffixSize=-1\n", RecordFile(100, 3)},
+    };
+    for (const RejectionCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        writeConfiguration(layoutSection(c.keys));
+        BandImage band;
+        EXPECT_FALSE(measure(band, "SCENE_B1.DAT", c.file.bytes()));
+    }
+}
+
+TEST_F(BandGeometryTest, RefusesBandsThatCannotBeRead) {
+    BandImage missing;
+    ASSERT_TRUE(missing.setPath(dir_.path("MISSING.DAT")));
+    EXPECT_EQ(missing.fileSize(), -1);
+    EXPECT_FALSE(missing.readGeometry(BandImage::kRecordFormat, "SAT1", "OPT", 0, 0));
+
+    BandImage folder;
+    ASSERT_TRUE(folder.setPath(dir_.makeDir("FOLDER.DAT")));
+    EXPECT_FALSE(folder.readGeometry(BandImage::kRecordFormat, "SAT1", "OPT", 0, 0));
+}
+
+TEST_F(BandGeometryTest, FileTooLargeForThirtyTwoBitsHasNoSize) {
+#ifdef _WIN32
+    GTEST_SKIP() << "a sparse file is not cheap here";
+#else
+    const std::string path = dir_.writeFile("BIG_B1.DAT", RecordFile(100, 3).bytes());
+    std::error_code error;
+    std::filesystem::resize_file(dir_.native("BIG_B1.DAT"), std::uintmax_t{3} << 30, error);
+    if (error)
+        GTEST_SKIP() << "cannot make a sparse file: " << error.message();
+    BandImage band;
+    ASSERT_TRUE(band.setPath(path));
+    EXPECT_EQ(band.fileSize(), -1);
+    EXPECT_FALSE(band.readGeometry(BandImage::kRecordFormat, "SAT1", "OPT", 0, 0));
+#endif
+}
+
+struct FastCase {
+    const char* fileName;
+    int headerPixels;
+    int headerLines;
+    bool usable;
+    int recordLength;
+    int lineCount;
+};
+
+TEST_F(BandGeometryTest, FastFormatTakesTheHeaderNumbersAndDoublesBand80) {
+    const std::vector<FastCase> cases = {
+        {"SCENE_B80.FST", 600, 500, true, 1200, 1000},
+        {"SCENE_B10.FST", 600, 500, true, 600, 500},
+        {"SCENE_B10.FST", 0, 500, false, 0, 0},
+        {"SCENE_B10.FST", 600, -1, false, 0, 0},
+        {"SCENE_B80.FST", 1200000000, 500, false, 0, 0},
+        {"SCENE_B10.FST", 1200000000, 500, true, 1200000000, 500},
+    };
+    for (const FastCase& c : cases) {
+        SCOPED_TRACE(std::string(c.fileName) + " " + std::to_string(c.headerPixels));
+        BandImage band;
+        ASSERT_EQ(
+            measure(band, c.fileName, "", BandImage::kFastFormat, c.headerPixels, c.headerLines),
+            c.usable);
+        if (!c.usable)
+            continue;
+        EXPECT_EQ(band.recordLength(), c.recordLength);
+        EXPECT_EQ(band.lineCount(), c.lineCount);
+        EXPECT_EQ(band.pixelsPerLine(), c.headerPixels);
+        EXPECT_EQ(band.firstPixelOffset(), 0);
+        EXPECT_EQ(band.trailingBytes(), 0);
+    }
+}
+
+TEST_F(BandGeometryTest, BandKeyComesFromTheEndOfTheFileName) {
+    const struct {
+        const char* path;
+        int formatCode;
+        const char* key;
+    } cases[] = {
+        {"D:\\P\\SCENE_B3.DAT", BandImage::kRecordFormat, "BAND3"},
+        {"D:\\P\\SCENE_B80.FST", BandImage::kFastFormat, "BAND80"},
+        {"D:\\P\\SCENE_B80.FST", 0, ""},
+        {"D:\\P\\SCENE_B80.FST", 3, ""},
+        {"B.DAT", BandImage::kRecordFormat, "BANDB"},
+        {"B.DAT", BandImage::kFastFormat, ""},
+    };
+    for (const auto& c : cases) {
+        BandImage band;
+        ASSERT_TRUE(band.setPath(c.path));
+        EXPECT_EQ(band.bandKey(c.formatCode), c.key) << c.path << " format " << c.formatCode;
+    }
+}
+
+TEST_F(BandGeometryTest, DisplayNameComesFromTheBandLayoutSection) {
+    writeConfiguration("[SAT1OPT]\nBAND3=Near infrared\nBAND4=*\nBAND6=" + std::string(1500, 'n') +
+                       "\n");
+    const std::string bytes = RecordFile(100, 3).bytes();
+    const struct {
+        const char* fileName;
+        const char* satellite;
+        const char* sensor;
+        std::string name;
+    } cases[] = {
+        {"SCENE_B3.DAT", "SAT1", "OPT", "Near infrared"},
+        {"SCENE_B3.DAT", "SAT1O", "PT", "Near infrared"},
+        {"SCENE_B4.DAT", "SAT1", "OPT", "SCENE_B4.DAT"},
+        {"SCENE_B5.DAT", "SAT1", "OPT", "SCENE_B5.DAT"},
+        {"SCENE_B3.DAT", "SAT1", "IR", "SCENE_B3.DAT"},
+        {"SCENE_B3.DAT", nullptr, nullptr, "SCENE_B3.DAT"},
+        {"SCENE_B6.DAT", "SAT1", "OPT", std::string(1022, 'n')},
+    };
+    for (const auto& c : cases) {
+        BandImage band;
+        ASSERT_TRUE(band.setPath(dir_.writeFile(c.fileName, bytes)));
+        EXPECT_TRUE(band.readGeometry(BandImage::kRecordFormat, c.satellite, c.sensor, 0, 0));
+        EXPECT_EQ(band.bandName(), c.name) << c.fileName;
+    }
+}
+
+TEST_F(BandGeometryTest, DisplayNameStaysWhenTheGeometryFails) {
+    writeConfiguration("[SAT1OPT]\nBAND3=Red\n");
+    BandImage broken;
+    EXPECT_FALSE(measure(broken, "SCENE_B3.DAT", RecordFile(100, 3).bigEndian(8, 0, 4).bytes()));
+    EXPECT_EQ(broken.bandName(), "Red");
+
+    BandImage unknownFormat;
+    EXPECT_FALSE(measure(unknownFormat, "SCENE_B3.DAT", RecordFile(100, 3).bytes(), 3));
+    EXPECT_EQ(unknownFormat.bandName(), "");
+}
+
+TEST(BandGeometry, BigEndianValueWrapsInThirtyTwoBits) {
+    const struct {
+        std::vector<unsigned char> bytes;
+        std::int32_t value;
+    } cases[] = {
+        {{0x00, 0x00, 0x03, 0x20}, 800},
+        {{}, 0},
+        {{0xFF}, 255},
+        {{0x12, 0x34}, 0x1234},
+        {{0xFF, 0xFF, 0xFF, 0xFF}, -1},
+        {{0x80, 0x00, 0x00, 0x00}, INT32_MIN},
+        {{0x01, 0x02, 0x00, 0x00, 0x03, 0x20}, 800},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(bigEndianValue(c.bytes.data(), static_cast<int>(c.bytes.size())), c.value);
+    }
+}
+
+TEST(BandGeometry, ReadBigEndianAtCountsBytesOutsideTheFileAsZero) {
+    test::TempDir dir;
+    const std::string path = dir.writeFile("F.DAT", std::string("\x09\x00\x00\x03\x20\x01", 6));
+    const struct {
+        std::int64_t offset;
+        int n;
+        int value;
+    } cases[] = {
+        {1, 4, 800}, {5, 2, 256}, {6, 4, 0}, {-4, 4, 0}, {0, 5, 800}, {0, 0, 0},
+    };
+    for (const auto& c : cases) {
+        int value = -7;
+        EXPECT_TRUE(readBigEndianAt(path, c.offset, c.n, value));
+        EXPECT_EQ(value, c.value) << "offset " << c.offset << " n " << c.n;
+    }
+    int untouched = 77;
+    EXPECT_FALSE(readBigEndianAt(dir.path("MISSING.DAT"), 0, 4, untouched));
+    EXPECT_EQ(untouched, 77);
+}
+
+TEST(BandGeometry, DecimalTextSaturatesInsteadOfOverflowing) {
+    EXPECT_EQ(decimalValue(" \t+42x"), 42);
+    EXPECT_EQ(decimalValue("-17"), -17);
+    EXPECT_EQ(decimalValue("x1"), 0);
+    EXPECT_EQ(decimalValue(""), 0);
+    EXPECT_EQ(decimalValue("99999999999999999999"), INT32_MAX);
+    EXPECT_EQ(decimalValue("-2147483648"), INT32_MIN);
+    EXPECT_EQ(decimalValue("-99999999999"), INT32_MIN);
+}
+
+}  // namespace
+}  // namespace qm

@@ -1,0 +1,222 @@
+// The product configuration, band discovery and the fast-format header.
+#include "product/product_catalog.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "platform/platform.h"
+#include "product/paths.h"
+#include "tests/support/temp_dir.h"
+
+namespace qm {
+namespace {
+
+constexpr char kConfiguration[] =
+    "[Logical Format]\nREC=1\nFAST=2\nODD=7\nREC_ANY=1\nLONG=1\n"
+    "[FileNameMask]\nREC=*.DAT\nFAST=*_B*.FST\nODD=*\n";
+
+// A usable record-format band: three 100-byte records, no framing.
+std::string recordBand(unsigned char recordLength = 100) {
+    std::string bytes(300, '\0');
+    bytes[11] = static_cast<char>(recordLength);
+    return bytes;
+}
+
+// A fast-format header text whose numbers stand at offsets 842 and 864 once each
+// CR LF counts as one character; written with CR LF line ends.
+std::string fastHeader(std::string_view pixels, std::string_view lines, std::size_t length = 900) {
+    std::string text(length, 'h');
+    for (std::size_t i = 39; i < length; i += 40)
+        text[i] = '\n';
+    text.replace(842, pixels.size(), pixels);
+    text.replace(864, lines.size(), lines);
+    std::string withCrLf;
+    for (char c : text)
+        withCrLf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    return withCrLf;
+}
+
+class ProductCatalogTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        startDirectory_ = platform::currentDirectory();
+        setConfigurationFilePath(dir_.path("QMDATA.INI"));
+        dir_.writeFile("QMDATA.INI", kConfiguration);
+    }
+    void TearDown() override {
+        platform::setCurrentDirectory(startDirectory_);
+        setConfigurationFilePath("");
+    }
+
+    std::string labelPath() const { return dir_.path("SCENE01.LAB"); }
+    std::string productDirectory() const { return dir_.path() + "SCENE01\\"; }
+    void writeBand(const std::string& name, const std::string& bytes) const {
+        dir_.writeFile("SCENE01/" + name, bytes);
+    }
+
+    // reset, readConfiguration and discoverBands, as the open command runs them.
+    bool open(const char* logicalFormat) {
+        EXPECT_TRUE(catalog_.reset(labelPath()));
+        catalog_.readConfiguration("SAT1", "OPT", logicalFormat);
+        return catalog_.discoverBands();
+    }
+
+    std::vector<std::string> bandNames() const {
+        std::vector<std::string> names;
+        for (int i = 0; i < catalog_.bandCount(); ++i)
+            names.push_back(catalog_.band(i)->bandName());
+        return names;
+    }
+
+    test::TempDir dir_;
+    ProductCatalog catalog_;
+    std::string startDirectory_;
+};
+
+TEST_F(ProductCatalogTest, ConfigurationGivesFormatCodeAndMask) {
+    dir_.writeFile("QMDATA.INI", std::string(kConfiguration) + "LONG=" + std::string(300, 'm'));
+    const struct {
+        const char* logicalFormat;
+        int formatCode;
+        std::string mask;
+    } cases[] = {
+        {"REC", 1, "*.DAT"}, {"fast", 2, "*_B*.FST"},
+        {"REC_ANY", 1, "*"}, {"LONG", 1, std::string(259, 'm')},
+        {"UNKNOWN", 0, "*"}, {nullptr, 0, "*"},  // no logical format in the label
+    };
+    for (const auto& c : cases) {
+        catalog_.readConfiguration("SAT1", "OPT", c.logicalFormat);
+        EXPECT_EQ(catalog_.formatCode(), c.formatCode);
+        EXPECT_EQ(catalog_.fileNameMask(), c.mask);
+    }
+    EXPECT_STREQ(catalog_.logicalFormat(), "");  // null is kept as empty
+}
+
+TEST_F(ProductCatalogTest, DiscoversMatchingBandsInNameOrder) {
+    for (const char* name : {"b10.DAT", "Alpha.DAT", "B2.DAT", "gamma.dat"}) {
+        writeBand(name, recordBand());
+    }
+    writeBand("README.TXT", "not a band");
+
+    EXPECT_TRUE(open("REC"));
+    EXPECT_EQ(bandNames(),
+              (std::vector<std::string>{"Alpha.DAT", "b10.DAT", "B2.DAT", "gamma.dat"}));
+    EXPECT_EQ(catalog_.band(1)->path(), productDirectory() + "b10.DAT");
+    EXPECT_EQ(catalog_.band(-1), nullptr);
+    EXPECT_EQ(catalog_.band(catalog_.bandCount()), nullptr);
+}
+
+TEST_F(ProductCatalogTest, DefaultMaskOffersSubDirectoriesAsBands) {
+    writeBand("A.DAT", recordBand());
+    dir_.makeDir("SCENE01/B");
+    writeBand("C.DAT", recordBand());
+
+    EXPECT_FALSE(open("REC_ANY"));
+    EXPECT_EQ(bandNames(), std::vector<std::string>{"A.DAT"});
+}
+
+TEST_F(ProductCatalogTest, UnusableBandEndsDiscoveryKeepingEarlierBands) {
+    writeBand("A.DAT", recordBand());
+    writeBand("B.DAT", recordBand(12));
+    writeBand("C.DAT", recordBand());
+
+    EXPECT_FALSE(open("REC"));
+    EXPECT_EQ(bandNames(), std::vector<std::string>{"A.DAT"});
+}
+
+TEST_F(ProductCatalogTest, StopsAtFiftyBands) {
+    for (int i = 0; i < 60; ++i) {
+        writeBand("B" + std::to_string(100 + i) + ".DAT", recordBand());
+    }
+    EXPECT_FALSE(open("REC"));
+    ASSERT_EQ(catalog_.bandCount(), ProductCatalog::kMaxBands);
+    EXPECT_EQ(catalog_.band(49)->bandName(), "B149.DAT");
+}
+
+TEST_F(ProductCatalogTest, FindsNothingWithoutAFormatOrAProductDirectory) {
+    writeBand("A.DAT", recordBand());
+
+    EXPECT_FALSE(open("UNKNOWN"));
+    EXPECT_EQ(catalog_.bandCount(), 0);
+    EXPECT_EQ(platform::currentDirectory(), startDirectory_);
+
+    EXPECT_FALSE(open("ODD"));  // a format code other than 1 or 2 makes no band
+    EXPECT_EQ(catalog_.bandCount(), 0);
+
+    ASSERT_TRUE(catalog_.reset("SCENE01"));  // no '.' to mark the product directory
+    catalog_.readConfiguration("SAT1", "OPT", "REC");
+    EXPECT_FALSE(catalog_.discoverBands());
+    EXPECT_EQ(catalog_.bandCount(), 0);
+}
+
+TEST_F(ProductCatalogTest, BandPathTooLongForAPathBufferIsNotCreated) {
+    writeBand("A.DAT", recordBand());
+    const std::size_t nameLength = platform::kMaxPath + 2 - productDirectory().size();
+    if (nameLength > 255)
+        GTEST_SKIP() << "temporary folder path too short for this case";
+    try {
+        writeBand("B" + std::string(nameLength - 5, 'x') + ".DAT", recordBand());
+    } catch (const std::runtime_error&) {
+        GTEST_SKIP() << "the file system refuses a path this long";
+    }
+    EXPECT_FALSE(open("REC"));
+    EXPECT_EQ(bandNames(), std::vector<std::string>{"A.DAT"});
+}
+
+TEST_F(ProductCatalogTest, ResetWithAnEmptyPathKeepsTheProduct) {
+    writeBand("A.DAT", recordBand());
+    ASSERT_TRUE(open("REC"));
+
+    EXPECT_FALSE(catalog_.reset(""));
+    EXPECT_EQ(catalog_.bandCount(), 1);
+    EXPECT_EQ(catalog_.labelPath(), labelPath());
+
+    EXPECT_TRUE(catalog_.reset(dir_.path("OTHER.LAB")));
+    EXPECT_EQ(catalog_.bandCount(), 0);
+    EXPECT_EQ(catalog_.formatCode(), 0);
+}
+
+TEST_F(ProductCatalogTest, FastFormatBandsTakeTheHeaderNumbers) {
+    writeBand("L7A_HRF.FST", fastHeader("512 ", "480 "));
+    writeBand("SCENE_B10.FST", "");
+    writeBand("SCENE_B80.FST", "");
+
+    EXPECT_TRUE(open("FAST"));
+    ASSERT_EQ(catalog_.bandCount(), 2);
+    const BandImage& band10 = *catalog_.band(0);
+    EXPECT_EQ(band10.recordLength(), 512);
+    EXPECT_EQ(band10.lineCount(), 480);
+    EXPECT_EQ(band10.pixelsPerLine(), 512);
+    const BandImage& band80 = *catalog_.band(1);
+    EXPECT_EQ(band80.recordLength(), 1024);
+    EXPECT_EQ(band80.lineCount(), 960);
+    EXPECT_EQ(band80.pixelsPerLine(), 512);
+}
+
+TEST_F(ProductCatalogTest, FastFormatHeaderThatCannotServeMakesNoBand) {
+    const struct {
+        const char* name;
+        const char* headerFile;
+        std::string header;
+    } cases[] = {
+        {"no header file", "L7A_HRF.TXT", fastHeader("512", "480")},
+        {"text ends before offset 864", "L7A_HRF.FST", fastHeader("512", "", 864)},
+        {"no digits for the pixels", "L7A_HRF.FST", fastHeader("x512", "480")},
+        {"negative line count", "L7A_HRF.FST", fastHeader("512", "-480")},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        dir_.writeFile("SCENE01/SCENE_B10.FST", "");
+        std::filesystem::remove(dir_.native("SCENE01/L7A_HRF.FST"));
+        dir_.writeFile(std::string("SCENE01/") + c.headerFile, c.header);
+        EXPECT_FALSE(open("FAST"));
+        EXPECT_EQ(catalog_.bandCount(), 0);
+    }
+}
+
+}  // namespace
+}  // namespace qm
