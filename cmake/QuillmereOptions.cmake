@@ -2,10 +2,19 @@
 
 # Source files are UTF-8; string literals become code page 932 (Shift-JIS) in every
 # build, so the program's Japanese texts are the same bytes on Windows and Linux.
-set(QM_CHARSET_FLAGS -finput-charset=UTF-8 -fexec-charset=CP932)
-set(QM_WARNING_FLAGS -Wall -Wextra)
+if(MSVC)
+  set(QM_CHARSET_FLAGS /source-charset:utf-8 /execution-charset:.932)
+  set(QM_WARNING_FLAGS /W4)
+  set(CMAKE_MSVC_RUNTIME_LIBRARY "MultiThreaded$<$<CONFIG:Debug>:Debug>")
+else()
+  set(QM_CHARSET_FLAGS -finput-charset=UTF-8 -fexec-charset=CP932)
+  set(QM_WARNING_FLAGS -Wall -Wextra)
+endif()
 
-if(WIN32)
+if(MSVC)
+  add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601
+                          _CRT_SECURE_NO_WARNINGS)
+elseif(WIN32)
   # No MinGW DLLs next to the programs: Wine and Windows need nothing beside them.
   add_link_options(-static -static-libgcc -static-libstdc++)
   add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601)
@@ -20,8 +29,9 @@ function(qm_project_target target)
     $<$<COMPILE_LANGUAGE:CXX>:${QM_CHARSET_FLAGS} ${QM_WARNING_FLAGS}>)
 endfunction()
 
-# nlohmann/json is header-only. The MinGW builds must not see /usr/include (Linux
-# headers), so they get a folder holding only a link to it.
+# nlohmann/json is header-only. A build for the machine itself uses its CMake
+# package; the MinGW builds on Linux must not see /usr/include (Linux headers), so
+# they get a folder holding only a link to it.
 function(qm_use_json target)
   if(CMAKE_CROSSCOMPILING)
     set(dir ${CMAKE_BINARY_DIR}/json-include)
@@ -30,12 +40,18 @@ function(qm_use_json target)
       file(CREATE_LINK /usr/include/nlohmann ${dir}/nlohmann SYMBOLIC)
     endif()
     target_include_directories(${target} SYSTEM PRIVATE ${dir})
+  else()
+    find_package(nlohmann_json 3 REQUIRED CONFIG)
+    target_link_libraries(${target} PRIVATE nlohmann_json::nlohmann_json)
   endif()
 endfunction()
 
 # Registers a GoogleTest program with ctest as one test; the cases it ran are counted
 # from its XML report by test.sh.
+# The report path is relative to the build folder: a Windows program under Wine
+# reads an absolute Linux path as one on its current drive and cannot create it.
 function(qm_add_gtest target)
   add_test(NAME ${target}
-           COMMAND ${target} --gtest_output=xml:${CMAKE_BINARY_DIR}/test-results/${target}.xml)
+           COMMAND ${target} --gtest_output=xml:test-results/${target}.xml
+           WORKING_DIRECTORY ${CMAKE_BINARY_DIR})
 endfunction()
