@@ -113,6 +113,24 @@ class File {
     bool writeFailed_ = false;
 };
 
+// --- Texts ----------------------------------------------------------------------
+// The program's texts are code page 932 (Shift-JIS) bytes: its literals, label
+// files and configuration files all come that way.
+
+// The text as UTF-8. A byte that starts no valid character becomes a replacement
+// character, so the result is always valid UTF-8.
+std::string utf8FromAnsi(std::string_view text);
+
+// The text as this system's console shows it: UTF-8 for POSIX terminals, the bytes
+// unchanged on Windows, whose console takes the ANSI code page.
+std::string consoleTextFromAnsi(std::string_view text);
+
+// The path made absolute against the current directory, with "." and ".." steps
+// resolved; empty when that fails or the result does not fit a path buffer. Band
+// paths are built from the label path after discovery has changed the current
+// directory, so a path typed relative to the start directory must be made full first.
+std::string fullPath(const std::string& path);
+
 // --- Message boxes ----------------------------------------------------------------
 // Style bits and results as Windows numbers them.
 inline constexpr unsigned kMbOk = 0x0;

@@ -1,0 +1,364 @@
+// quillmere-cli info, run in-process on small products built in temporary folders.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <nlohmann/json.hpp>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "platform/platform.h"
+#include "tests/support/temp_dir.h"
+#include "tools/cli/info_command.h"
+
+namespace qm {
+namespace {
+
+using nlohmann::json;
+using Strings = std::vector<std::string>;
+
+// Expected UTF-8 texts: literals here are compiled to code page 932, u8 ones are not.
+std::string utf8(std::u8string_view text) {
+    return std::string(text.begin(), text.end());
+}
+
+// One label line of 256 characters: "name : value" columns starting at 0, 39, 79,
+// 119 and 159, then the marker from 199.
+std::string labelLine(const Strings& columns) {
+    constexpr std::array<std::size_t, 5> kColumnStarts = {0, 39, 79, 119, 159};
+    std::string line(256, ' ');
+    for (std::size_t i = 0; i < columns.size(); ++i)
+        line.replace(kColumnStarts[i], columns[i].size(), columns[i]);
+    line.replace(199, 9, "ZEPHYRLAB");
+    return line;
+}
+
+// A label in CD-ROM form: Shift-JIS text, CR LF line ends.
+std::string labelText(const std::vector<Strings>& lines) {
+    std::string text;
+    for (const Strings& columns : lines)
+        text += labelLine(columns) + "\r\n";
+    return text;
+}
+
+// A record-format band file: `records` records of `recordLength` bytes, the record
+// length at bytes 8 to 11, prefix and suffix counts as 4-character texts at 20 and
+// 24, and 2-byte left and right fill counts at record offsets 16 and 18 of the
+// first image record and of the last record.
+struct RecordBand {
+    std::uint32_t recordLength;
+    std::size_t records;
+    const char* prefix;
+    const char* suffix;
+    std::array<int, 2> firstFills;
+    std::array<int, 2> lastFills;
+
+    std::string bytes() const {
+        std::string file(recordLength * records, '\0');
+        const auto put = [&file](std::size_t offset, std::uint32_t value, int width) {
+            for (int i = width - 1; i >= 0; --i, value >>= 8)
+                file[offset + static_cast<std::size_t>(i)] = static_cast<char>(value & 0xFF);
+        };
+        put(8, recordLength, 4);
+        file.replace(20, 4, prefix);
+        file.replace(24, 4, suffix);
+        const std::size_t last = recordLength * (records - 1);
+        put(recordLength + 16, static_cast<std::uint32_t>(firstFills[0]), 2);
+        put(recordLength + 18, static_cast<std::uint32_t>(firstFills[1]), 2);
+        put(last + 16, static_cast<std::uint32_t>(lastFills[0]), 2);
+        put(last + 18, static_cast<std::uint32_t>(lastFills[1]), 2);
+        return file;
+    }
+};
+
+// The bands' display names are Shift-JIS in the configuration file too.
+constexpr char kConfiguration[] =
+    "[Logical Format]\r\nREC=1\r\nFAST=2\r\n"
+    "[FileNameMask]\r\nREC=*.DAT\r\nFAST=*_B*.FST\r\n"
+    "[SAT1OPT]\r\nBAND1=表示用バンド\r\n"
+    "PrefixPos=20\r\nPrefixSize=4\r\nSuffixPos=24\r\nSuffixSize=4\r\n"
+    "LeftFillPos=16\r\nLeftFillSize=2\r\nRightFillPos=18\r\nRightFillSize=2\r\n";
+
+// A fast-format header whose numbers stand at text offsets 842 and 864.
+std::string fastHeader(std::string_view pixels, std::string_view lines) {
+    std::string text(900, 'h');
+    text.replace(842, pixels.size(), pixels);
+    text.replace(864, lines.size(), lines);
+    return text;
+}
+
+struct CliResult {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+class CliInfoTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        startDirectory_ = platform::currentDirectory();
+        dir_.writeFile("QMDATA.INI", kConfiguration);
+    }
+    void TearDown() override { platform::setCurrentDirectory(startDirectory_); }
+
+    static CliResult run(const Strings& arguments) {
+        std::ostringstream out, err;
+        const int status = cli::runCommandLine(arguments, out, err);
+        return {status, out.str(), err.str()};
+    }
+
+    // "info LABEL --config QMDATA.INI --json" on a label in the temporary folder.
+    CliResult infoJson(std::string_view labelName) const {
+        return run({"info", dir_.path(labelName), "--config", dir_.path("QMDATA.INI"), "--json"});
+    }
+
+    // The record-format product SCENE01: its label lists "Satellite" last and a
+    // Japanese station name; band 1 has the worked example's framing.
+    void writeRecordProduct() const {
+        dir_.writeFile(
+            "SCENE01.LAB",
+            labelText({{"Product ID : P-001", "Sensor : OPT", "Station : 観測センター表"},
+                       {"Logical Format : REC", "Satellite : SAT1"}}));
+        dir_.writeFile("SCENE01/SCENE_B1.DAT",
+                       RecordBand{800, 11, " 180", "   0", {10, 30}, {12, 25}}.bytes());
+        dir_.writeFile("SCENE01/SCENE_B2.DAT",
+                       RecordBand{400, 5, "  40", "   7", {3, 9}, {5, 2}}.bytes());
+        dir_.writeFile("SCENE01/README.TXT", "not a band");
+    }
+
+    std::string bandPath(std::string_view name) const {
+        return dir_.path() + "SCENE01\\" + std::string(name);
+    }
+
+    test::TempDir dir_;
+    std::string startDirectory_;
+};
+
+TEST_F(CliInfoTest, RecordProductAsOneJsonObject) {
+    writeRecordProduct();
+    const CliResult result = infoJson("SCENE01.LAB");
+    ASSERT_EQ(result.status, cli::kExitLabelRead) << result.err;
+    EXPECT_EQ(result.err, "");
+
+    const json report = json::parse(result.out);  // throws unless exactly one JSON value
+    Strings keys;
+    for (const auto& item : report.items())
+        keys.push_back(item.key());
+    std::sort(keys.begin(), keys.end());
+    EXPECT_EQ(keys, (Strings{"bands", "discovered", "fileNameMask", "formatCode", "label",
+                             "logicalFormat", "parseResult", "satellite", "sensor"}));
+
+    EXPECT_EQ(report["parseResult"], 0);
+    // List order, not file order: the known keys lead.
+    EXPECT_EQ(report["label"], json::parse(utf8(u8R"([
+        {"name": "Satellite", "value": "SAT1"}, {"name": "Sensor", "value": "OPT"},
+        {"name": "Logical Format", "value": "REC"}, {"name": "Product ID", "value": "P-001"},
+        {"name": "Station", "value": "観測センター表"}])")));
+    EXPECT_EQ(report["satellite"], "SAT1");
+    EXPECT_EQ(report["sensor"], "OPT");
+    EXPECT_EQ(report["logicalFormat"], "REC");
+    EXPECT_EQ(report["formatCode"], 1);
+    EXPECT_EQ(report["fileNameMask"], "*.DAT");
+    EXPECT_EQ(report["discovered"], true);
+
+    const json expectedBands = {
+        {{"index", 0},
+         {"name", utf8(u8"表示用バンド")},
+         {"path", bandPath("SCENE_B1.DAT")},
+         {"fileSize", 8800},
+         {"recordLength", 800},
+         {"lineCount", 10},
+         {"pixelsPerLine", 573},
+         {"firstPixelOffset", 202},
+         {"trailingBytes", 25},
+         {"prefixBytes", 180},
+         {"suffixBytes", 0},
+         {"leftFillBytes", 10},
+         {"rightFillBytes", 25}},
+        {{"index", 1},
+         {"name", "SCENE_B2.DAT"},
+         {"path", bandPath("SCENE_B2.DAT")},
+         {"fileSize", 2000},
+         {"recordLength", 400},
+         {"lineCount", 4},
+         {"pixelsPerLine", 336},
+         {"firstPixelOffset", 55},
+         {"trailingBytes", 9},
+         {"prefixBytes", 40},
+         {"suffixBytes", 7},
+         {"leftFillBytes", 3},
+         {"rightFillBytes", 2}},
+    };
+    EXPECT_EQ(report["bands"], expectedBands);
+}
+
+TEST_F(CliInfoTest, FastProductTakesTheHeaderNumbers) {
+    dir_.writeFile("SCENE02.LAB",
+                   labelText({{"Satellite : SAT1", "Sensor : OPT", "Logical Format : FAST"}}));
+    dir_.writeFile("SCENE02/L7A_HRF.FST", fastHeader("512 ", "480 "));
+    dir_.writeFile("SCENE02/SCENE_B10.FST", std::string(100, 'p'));
+    dir_.writeFile("SCENE02/SCENE_B80.FST", "");
+
+    const CliResult result = infoJson("SCENE02.LAB");
+    ASSERT_EQ(result.status, cli::kExitLabelRead) << result.err;
+    const json report = json::parse(result.out);
+    EXPECT_EQ(report["formatCode"], 2);
+    EXPECT_EQ(report["fileNameMask"], "*_B*.FST");
+    EXPECT_EQ(report["discovered"], true);
+
+    const json zeroFraming = {{"firstPixelOffset", 0}, {"trailingBytes", 0}, {"prefixBytes", 0},
+                              {"suffixBytes", 0},      {"leftFillBytes", 0}, {"rightFillBytes", 0}};
+    json band10 = {{"index", 0},
+                   {"name", "SCENE_B10.FST"},
+                   {"path", dir_.path() + "SCENE02\\SCENE_B10.FST"},
+                   {"fileSize", 100},
+                   {"recordLength", 512},
+                   {"lineCount", 480},
+                   {"pixelsPerLine", 512}};
+    json band80 = {{"index", 1},
+                   {"name", "SCENE_B80.FST"},
+                   {"path", dir_.path() + "SCENE02\\SCENE_B80.FST"},
+                   {"fileSize", 0},
+                   {"recordLength", 1024},
+                   {"lineCount", 960},
+                   {"pixelsPerLine", 512}};
+    band10.update(zeroFraming);
+    band80.update(zeroFraming);
+    EXPECT_EQ(report["bands"], json::array({band10, band80}));
+}
+
+TEST_F(CliInfoTest, LabelReadWithoutBandsStillSucceeds) {
+    writeRecordProduct();
+    const struct {
+        const char* name;
+        Strings configArguments;
+    } cases[] = {
+        {"logical format not configured",
+         {"--config", dir_.writeFile("OTHER.INI", "[Logical Format]\r\nFAST=2\r\n")}},
+        {"configuration file missing", {"--config", dir_.path("MISSING.INI")}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Strings arguments = {"info", dir_.path("SCENE01.LAB"), "--json"};
+        arguments.insert(arguments.end(), c.configArguments.begin(), c.configArguments.end());
+        const CliResult result = run(arguments);
+        EXPECT_EQ(result.status, cli::kExitLabelRead);
+        EXPECT_EQ(result.err, "");
+        const json report = json::parse(result.out);
+        EXPECT_EQ(report["satellite"], "SAT1");
+        EXPECT_EQ(report["formatCode"], 0);
+        EXPECT_EQ(report["fileNameMask"], "*");
+        EXPECT_EQ(report["discovered"], false);
+        EXPECT_EQ(report["bands"], json::array());
+    }
+}
+
+TEST_F(CliInfoTest, UnreadableLabelExitsWithOneNamingTheFileAndTheReason) {
+    dir_.writeFile("PLAIN.LAB", std::string(300, ' ') + "\r\nSatellite : SAT1");
+    dir_.makeDir("FOLDER.LAB");
+    const struct {
+        const char* file;
+        int parseResult;
+        const char* reason;
+    } cases[] = {
+        {"MISSING.LAB", -1, "missing"},
+        {"FOLDER.LAB", -3, "cannot open"},
+        {"PLAIN.LAB", -4, "not a label file"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        const CliResult result = infoJson(c.file);
+        EXPECT_EQ(result.status, cli::kExitLabelUnreadable);
+        EXPECT_NE(result.err.find(dir_.path(c.file)), std::string::npos) << result.err;
+        EXPECT_NE(result.err.find(c.reason), std::string::npos) << result.err;
+        // The report still follows, as the viewer goes on with an empty label.
+        const json report = json::parse(result.out);
+        EXPECT_EQ(report["parseResult"], c.parseResult);
+        EXPECT_EQ(report["label"], json::array());
+        EXPECT_EQ(report["bands"], json::array());
+    }
+}
+
+TEST_F(CliInfoTest, UsageErrorsExitWithTwo) {
+    const struct {
+        Strings arguments;
+        const char* reason;
+    } cases[] = {
+        {{}, "no command"},
+        {{"list", "A.LAB"}, "unknown command list"},
+        {{"info"}, "no label file"},
+        {{"info", "--json"}, "no label file"},
+        {{"info", "A.LAB", "--config"}, "--config needs a file name"},
+        {{"info", "A.LAB", "--verbose"}, "unknown option --verbose"},
+        {{"info", "A.LAB", "B.LAB"}, "more than one label file"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.reason);
+        const CliResult result = run(c.arguments);
+        EXPECT_EQ(result.status, cli::kExitUsage);
+        EXPECT_EQ(result.out, "");
+        EXPECT_NE(result.err.find(c.reason), std::string::npos) << result.err;
+        EXPECT_NE(result.err.find("usage: quillmere-cli info LABEL"), std::string::npos);
+    }
+}
+
+TEST_F(CliInfoTest, HelpDescribesTheCommandAndExitsWithZero) {
+    for (const Strings& arguments :
+         {Strings{"--help"}, Strings{"-h"}, Strings{"info", "MISSING.LAB", "--help"}}) {
+        SCOPED_TRACE(arguments.back());
+        const CliResult result = run(arguments);
+        EXPECT_EQ(result.status, cli::kExitLabelRead);
+        EXPECT_EQ(result.err, "");
+        for (const char* topic : {"info LABEL", "--config FILE", "--json", "QMDATA.INI",
+                                  "pixelsPerLine", "exit status"}) {
+            EXPECT_NE(result.out.find(topic), std::string::npos) << topic;
+        }
+    }
+}
+
+TEST_F(CliInfoTest, PlainTextIsInTheConsoleCodePage) {
+    writeRecordProduct();
+    const CliResult result =
+        run({"info", dir_.path("SCENE01.LAB"), "--config", dir_.path("QMDATA.INI")});
+    ASSERT_EQ(result.status, cli::kExitLabelRead) << result.err;
+    EXPECT_FALSE(json::accept(result.out));
+#ifdef _WIN32
+    const std::string bandName = "表示用バンド";  // the console reads code page 932
+#else
+    const std::string bandName = utf8(u8"表示用バンド");
+#endif
+    const std::size_t satellite = result.out.find("\"Satellite\" : \"SAT1\"");
+    const std::size_t productId = result.out.find("\"Product ID\" : \"P-001\"");
+    ASSERT_NE(satellite, std::string::npos) << result.out;
+    ASSERT_NE(productId, std::string::npos) << result.out;
+    EXPECT_LT(satellite, productId);
+    const Strings expected = {"Band 0  " + bandName, "Band 1  SCENE_B2.DAT",
+                              "pixels per line      573",
+                              "path                 " + bandPath("SCENE_B1.DAT"),
+                              "Format code          1 (record format)"};
+    for (const std::string& line : expected) {
+        EXPECT_NE(result.out.find(line), std::string::npos) << line << "\n" << result.out;
+    }
+}
+
+TEST_F(CliInfoTest, RelativePathsCountFromTheStartDirectory) {
+    writeRecordProduct();
+    ASSERT_TRUE(platform::setCurrentDirectory(dir_.path()));
+    const std::string here = platform::currentDirectory();
+
+    const CliResult result = run({"info", "SCENE01.LAB", "--config", "QMDATA.INI", "--json"});
+    EXPECT_EQ(platform::currentDirectory(), here);  // discovery's change is undone
+
+    ASSERT_EQ(result.status, cli::kExitLabelRead) << result.err;
+    const json report = json::parse(result.out);
+    ASSERT_EQ(report["bands"].size(), 2u);
+    // The band name comes from the configuration file, read after discovery has
+    // moved into the product directory.
+    EXPECT_EQ(report["bands"][0]["name"], utf8(u8"表示用バンド"));
+    EXPECT_EQ(report["bands"][1]["path"], here + "SCENE01\\SCENE_B2.DAT");
+}
+
+}  // namespace
+}  // namespace qm

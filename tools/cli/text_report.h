@@ -1,0 +1,13 @@
+// The report for people: one line per fact, then one block per band.
+#pragma once
+
+#include <string>
+
+#include "tools/cli/opened_product.h"
+
+namespace qm::cli {
+
+// The report in the program's own code page 932 bytes, lines ending in '\n'.
+std::string textReport(const OpenedProduct& product);
+
+}  // namespace qm::cli
