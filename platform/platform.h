@@ -101,7 +101,8 @@ class File {
     // Positions at a byte offset from the start of the file; false on failure
     // (a negative offset fails). Seeking past the end succeeds; reads there give 0 bytes.
     bool seek(std::int64_t offset);
-    // Reads up to count bytes; returns how many arrived.
+    // Reads up to count bytes; returns how many arrived. Reading is unbuffered: a
+    // read goes to the system directly into the buffer, so read in large pieces.
     std::size_t read(void* buffer, std::size_t count);
     // Writes all count bytes; false when any of them could not be written.
     bool write(const void* data, std::size_t count);
@@ -140,11 +141,16 @@ inline constexpr unsigned kMbIconWarning = 0x30;
 inline constexpr unsigned kMbIconInformation = 0x40;
 inline constexpr int kIdOk = 1;
 
+// Asks for the system's own caption ("Error" on Windows) instead of a text of ours.
+struct DefaultCaption {};
+inline constexpr DefaultCaption kDefaultCaption{};
+
 struct MessageBoxRequest {
     void* owner;  // the owning window's handle, or null
     std::string text;
-    std::string caption;
+    std::string caption;  // empty when the system's own caption was asked for
     unsigned style;
+    bool defaultCaption = false;
 };
 
 using MessageBoxHandler = std::function<int(const MessageBoxRequest&)>;
@@ -154,6 +160,8 @@ using MessageBoxHandler = std::function<int(const MessageBoxRequest&)>;
 // Without a handler, Windows shows the real box; POSIX prints the caption and text
 // to stderr and answers kIdOk.
 int messageBox(void* owner, const std::string& text, const std::string& caption, unsigned style);
+// The same with no caption of ours: Windows gives the box its default one.
+int messageBox(void* owner, const std::string& text, DefaultCaption, unsigned style);
 
 // Installs the handler that answers every messageBox call from now on (an empty
 // handler restores the system's box). Returns the handler it replaces.

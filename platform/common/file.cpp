@@ -1,3 +1,4 @@
+#include <cstdio>
 #include <utility>
 
 #include "platform/common/system.h"
@@ -28,7 +29,14 @@ bool File::open(const std::string& path, Mode mode) {
     if (!fitsPath(path))
         return false;
     stream_ = system::openStream(path, mode == Mode::Write);
-    return stream_ != nullptr;
+    if (stream_ == nullptr)
+        return false;
+    // Reads are either large (whole lines, whole chunks) or follow a seek, which
+    // empties a buffer anyway: unbuffered, each goes straight into the caller's
+    // memory instead of being copied through the stream's buffer.
+    if (mode == Mode::Read)
+        std::setvbuf(stream_, nullptr, _IONBF, 0);
+    return true;
 }
 
 bool File::seek(std::int64_t offset) {

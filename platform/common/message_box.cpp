@@ -13,13 +13,20 @@ MessageBoxHandler& currentHandler() {
     return handler;
 }
 
+int show(const MessageBoxRequest& request) {
+    if (const MessageBoxHandler& handler = currentHandler())
+        return handler(request);
+    return system::showMessageBox(request);
+}
+
 }  // namespace
 
 int messageBox(void* owner, const std::string& text, const std::string& caption, unsigned style) {
-    if (const MessageBoxHandler& handler = currentHandler()) {
-        return handler(MessageBoxRequest{owner, text, caption, style});
-    }
-    return system::showMessageBox(owner, text, caption, style);
+    return show(MessageBoxRequest{owner, text, caption, style, false});
+}
+
+int messageBox(void* owner, const std::string& text, DefaultCaption, unsigned style) {
+    return show(MessageBoxRequest{owner, text, std::string(), style, true});
 }
 
 MessageBoxHandler setMessageBoxHandler(MessageBoxHandler handler) {

@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <string>
 
+#include "platform/platform.h"
+
 namespace qm::platform::system {
 
 // Opens a stream in binary mode on a path in the program's own form; null on
@@ -14,7 +16,6 @@ std::FILE* openStream(const std::string& path, bool forWriting);
 // Positions a stream at a 64-bit offset from its start.
 bool seekStream(std::FILE* stream, std::int64_t offset);
 // Shows the operating system's own message box.
-int showMessageBox(void* owner, const std::string& text, const std::string& caption,
-                   unsigned style);
+int showMessageBox(const MessageBoxRequest& request);
 
 }  // namespace qm::platform::system

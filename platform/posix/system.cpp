@@ -77,8 +77,10 @@ bool seekStream(std::FILE* stream, std::int64_t offset) {
     return fseeko(stream, static_cast<off_t>(offset), SEEK_SET) == 0;
 }
 
-int showMessageBox(void*, const std::string& text, const std::string& caption, unsigned) {
-    std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
+int showMessageBox(const MessageBoxRequest& request) {
+    // "Error" is the caption Windows gives a box that names none.
+    const char* caption = request.defaultCaption ? "Error" : request.caption.c_str();
+    std::fprintf(stderr, "%s: %s\n", caption, request.text.c_str());
     return kIdOk;
 }
 

@@ -68,9 +68,11 @@ bool seekStream(std::FILE* stream, std::int64_t offset) {
     return _fseeki64(stream, offset, SEEK_SET) == 0;
 }
 
-int showMessageBox(void* owner, const std::string& text, const std::string& caption,
-                   unsigned style) {
-    return MessageBoxA(static_cast<HWND>(owner), text.c_str(), caption.c_str(), style);
+int showMessageBox(const MessageBoxRequest& request) {
+    // A null caption is what makes Windows use its own.
+    const char* caption = request.defaultCaption ? nullptr : request.caption.c_str();
+    return MessageBoxA(static_cast<HWND>(request.owner), request.text.c_str(), caption,
+                       request.style);
 }
 
 }  // namespace system
