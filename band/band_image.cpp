@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 #include <limits>
 #include <new>
 #include <optional>
@@ -181,6 +182,49 @@ const char* textOrEmpty(const char* text) {
     return text ? text : "";
 }
 
+// The pixel buffer's size, formed in 64 bits. Nothing without a positive geometry,
+// and nothing past INT32_MAX: the views count a band's pixels in 32 bits.
+std::optional<std::int32_t> pixelBufferBytes(const Geometry& geometry) {
+    if (geometry.recordLength <= 0 || geometry.lineCount <= 0 || geometry.pixelsPerLine <= 0)
+        return {};
+    const std::int64_t bytes = std::int64_t{geometry.pixelsPerLine} * geometry.lineCount;
+    if (bytes > kInt32Max)
+        return {};
+    return static_cast<std::int32_t>(bytes);
+}
+
+// One line's pixels from the file position on, with one positioning and one read.
+// Bytes before the start of the file, past its end or missing after a short read
+// are 0, so no row keeps what the allocation left there.
+void readRow(platform::File& file, std::int64_t position, std::uint8_t* row, std::int32_t length) {
+    const std::size_t rowBytes = static_cast<std::size_t>(length);
+    const std::size_t before =
+        position < 0 ? static_cast<std::size_t>(std::min<std::int64_t>(-position, length)) : 0;
+    std::size_t got = 0;
+    if (before < rowBytes && file.seek(position + static_cast<std::int64_t>(before)))
+        got = file.read(row + before, rowBytes - before);
+    std::memset(row, 0, before);
+    std::memset(row + before + got, 0, rowBytes - before - got);
+}
+
+// Rows are stored bottom-up and counted back from the end of the file: row r is
+// the line whose record starts (r + 1) records before the end, so a remainder after
+// the last whole record shifts every row rather than being skipped.
+// A counter, when given, counts each row while it is still in the cache, rather
+// than in a second pass over the whole buffer.
+void readRowsBackwards(platform::File& file, std::int32_t fileSize, const Geometry& geometry,
+                       std::uint8_t* pixels, PixelCounter* counter) {
+    std::int64_t position = std::int64_t{fileSize} + geometry.firstPixelOffset;
+    const std::size_t rowBytes = static_cast<std::size_t>(geometry.pixelsPerLine);
+    for (std::int32_t r = 0; r < geometry.lineCount; ++r) {
+        position -= geometry.recordLength;
+        std::uint8_t* row = pixels + static_cast<std::size_t>(r) * rowBytes;
+        readRow(file, position, row, geometry.pixelsPerLine);
+        if (counter)
+            counter->add(row, rowBytes);
+    }
+}
+
 }  // namespace
 
 bool BandImage::setPath(std::string_view path) {
@@ -265,6 +309,48 @@ bool BandImage::readRecordGeometry(const std::string& configPath, const std::str
     if (!geometry)
         return false;
     geometry_ = *geometry;
+    return true;
+}
+
+// The histogram is built once for the life of the band, from the first load's
+// pixels: counted as they are read, then the statistics and the display table.
+bool BandImage::loadPixels() {
+    if (pixels_)
+        return true;
+    std::unique_ptr<Histogram> fresh;
+    std::unique_ptr<PixelCounter> counter;
+    if (!histogram_) {
+        fresh.reset(new (std::nothrow) Histogram);
+        counter.reset(new (std::nothrow) PixelCounter);
+        if (!fresh || !counter)
+            return false;
+    }
+    if (!readPixels(counter.get()))
+        return false;
+    if (fresh) {
+        counter->addTo(fresh->counts);
+        fresh->computeStatistics(static_cast<double>(*pixelBufferBytes(geometry_)));
+        fresh->buildDisplayTable(Histogram::kDefaultScale);
+        histogram_ = std::move(fresh);
+    }
+    return true;
+}
+
+bool BandImage::readPixels(PixelCounter* counter) {
+    const std::optional<std::int32_t> bytes = pixelBufferBytes(geometry_);
+    if (!bytes)
+        return false;
+    std::unique_ptr<std::uint8_t[]> buffer(new (std::nothrow) std::uint8_t[*bytes]);
+    if (!buffer)
+        return false;
+    platform::File file;
+    if (!file.open(path_, platform::File::Mode::Read))
+        return false;
+    const std::int32_t size = fileSize();
+    if (size < 0)
+        return false;
+    readRowsBackwards(file, size, geometry_, buffer.get(), counter);
+    pixels_ = std::move(buffer);
     return true;
 }
 

@@ -10,10 +10,15 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 
+#include "band/histogram.h"
+
 namespace qm {
+
+class PixelCounter;
 
 class BandImage {
   public:
@@ -44,7 +49,7 @@ class BandImage {
     };
 
     BandImage() = default;
-    // A band will own its pixel buffer and histogram, so it is never copied.
+    // A band owns its pixel buffer and histogram, so it is never copied.
     BandImage(const BandImage&) = delete;
     BandImage& operator=(const BandImage&) = delete;
 
@@ -73,6 +78,14 @@ class BandImage {
     // framing leaves no pixel inside a record; the geometry is then left as it was.
     bool readRecordGeometry(const std::string& configPath, const std::string& section);
 
+    // Reads the whole band into memory and, on the first load, builds its histogram.
+    // A loaded band reads nothing. False when the buffer cannot be had (no geometry,
+    // more pixels than 32 bits count, no memory) or the file cannot be opened and
+    // measured; the band then stays as it was, and a later call tries again.
+    bool loadPixels();
+    // Frees the pixels. The histogram stays, with its statistics and level pair.
+    void releasePixels() { pixels_.reset(); }
+
     const std::string& path() const { return path_; }
     const std::string& bandName() const { return bandName_; }
     const Geometry& geometry() const { return geometry_; }
@@ -86,15 +99,23 @@ class BandImage {
     std::int32_t leftFillBytes() const { return geometry_.leftFillBytes; }
     std::int32_t rightFillBytes() const { return geometry_.rightFillBytes; }
 
+    // pixelsPerLine x lineCount bytes without row padding, stored bottom-up: row 0
+    // is the last line of the file. Null while the band is not loaded.
+    const std::uint8_t* pixels() const { return pixels_.get(); }
+    // Null before the first successful load. The panels set its level pair through it.
+    Histogram* histogram() const { return histogram_.get(); }
+
   private:
     void readDisplayName(const std::string& configPath, const std::string& section,
                          const std::string& key);
+    bool readPixels(PixelCounter* counter);
 
     std::string path_;
     std::string bandName_;
     Geometry geometry_;
-    // The pixel buffer and the histogram join here; the geometry above is all that
-    // loading needs.
+    std::unique_ptr<std::uint8_t[]> pixels_;
+    // Made on the first load and kept until the band dies, through every release.
+    std::unique_ptr<Histogram> histogram_;
 };
 
 // Opens the file, reads n bytes at the offset and combines them as bigEndianValue
