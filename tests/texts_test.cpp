@@ -25,6 +25,10 @@ TEST(Texts, AreShiftJisInEveryBuild) {
     EXPECT_EQ(bytesOf(qm::texts::kNoBand), "95 5C 8E A6 82 B5 82 C8 82 A2");
     // "%5d ～ %5d": the wave dash U+FF5E is 81 60 in code page 932.
     EXPECT_EQ(bytesOf(qm::texts::kLevelRangeFormat), "25 35 64 20 81 60 20 25 35 64");
+    // "データの読み込みに失敗しました。"
+    EXPECT_EQ(bytesOf(qm::texts::kLoadFailed),
+              "83 66 81 5B 83 5E 82 CC 93 C7 82 DD 8D 9E 82 DD 82 C9 8E B8 94 73 82 B5 82 DC 82 B5 "
+              "82 BD 81 42");
 }
 
 }  // namespace

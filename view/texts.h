@@ -7,4 +7,8 @@ namespace qm::texts {
 // The level range under each histogram panel: low and high input level.
 inline constexpr char kLevelRangeFormat[] = "%5d ～ %5d";
 
+// Shown when a band chosen for display cannot be loaded.
+inline constexpr char kLoadFailed[] = "データの読み込みに失敗しました。";
+inline constexpr char kErrorCaption[] = "ERROR";
+
 }  // namespace qm::texts

@@ -1,0 +1,136 @@
+#include "view/image_view.h"
+
+#include <limits>
+#include <new>
+
+#include "band/band_image.h"
+#include "platform/platform.h"
+#include "platform/window.h"
+#include "view/layout.h"
+#include "view/texts.h"
+
+namespace qm {
+namespace {
+
+constexpr std::int64_t kInt32Max = std::numeric_limits<std::int32_t>::max();
+
+// Bytes that pad a row of 24-bit pixels up to a multiple of four.
+std::int32_t rowPaddingFor(std::int32_t width) {
+    return (4 - (3 * static_cast<std::int64_t>(width)) % 4) % 4;
+}
+
+}  // namespace
+
+BandImage* ImageView::channel(int index) const {
+    if (index < 0 || index >= kChannelCount)
+        return nullptr;
+    return channels_[index];
+}
+
+BandImage* ImageView::shownBand(int index) const {
+    BandImage* band = channel(index);
+    if (!band || !band->pixels() || !band->histogram())
+        return nullptr;
+    return band;
+}
+
+void ImageView::setMode(std::int32_t newMode) {
+    displayMode_ = newMode;
+    for (int k = 0; k < kChannelCount; ++k)
+        releaseChannel(k);
+    lineCount_ = 0;
+    pixelsPerLine_ = 0;
+    pixelCount_ = 0;
+}
+
+void ImageView::setChannels(BandImage* band0, BandImage* band1, BandImage* band2) {
+    if (displayMode_ == kSingleBandMode) {
+        channels_[0] = channels_[1] = channels_[2] = band0;
+    } else if (displayMode_ == kThreeBandMode) {
+        channels_[0] = band0;
+        channels_[1] = band1;
+        channels_[2] = band2;
+    } else {
+        for (int k = 0; k < kChannelCount; ++k)
+            releaseChannel(k);
+    }
+    clearGeometry();
+    for (BandImage* band : channels_) {
+        if (band && !loadChannel(*band))
+            return;
+    }
+}
+
+void ImageView::releaseChannel(int slot) {
+    if (slot < 0 || slot >= kChannelCount || !channels_[slot])
+        return;
+    channels_[slot]->releasePixels();
+    channels_[slot] = nullptr;
+}
+
+void ImageView::clearGeometry() {
+    lineCount_ = 0;
+    pixelsPerLine_ = 0;
+    pixelCount_ = 0;
+    scrollX_ = 0;
+    scrollY_ = 0;
+    zoomFactor_ = 1;
+}
+
+// Takes the band's geometry and loads it. A picture too large for the 32-bit pixel
+// count shows nothing rather than a wrapped count; such a band also fails to load.
+bool ImageView::loadChannel(BandImage& band) {
+    lineCount_ = band.lineCount();
+    pixelsPerLine_ = band.pixelsPerLine();
+    const std::int64_t pixels = static_cast<std::int64_t>(lineCount_) * pixelsPerLine_;
+    pixelCount_ = (pixels > 0 && pixels <= kInt32Max) ? static_cast<std::int32_t>(pixels) : 0;
+    if (band.loadPixels())
+        return true;
+    platform::messageBox(nullptr, texts::kLoadFailed, texts::kErrorCaption, platform::kMbIconError);
+    return false;
+}
+
+void ImageView::fitToWindow() {
+    const platform::ClientSize client = platform::clientSize(targetWindow_);
+    if (outputWidth_ == 0 || outputHeight_ == 0 || lineCount_ == 0 || pixelsPerLine_ == 0)
+        return;
+    // A display image taller than wide fits the columns, otherwise the lines.
+    const bool fitColumns = outputWidth_ < outputHeight_;
+    const int freeSpace = fitColumns ? client.width - layout::kControlPanelWidth
+                                     : client.height - layout::kToolbarHeight;
+    if (freeSpace <= 0)
+        return;
+    zoomFactor_ = (fitColumns ? pixelsPerLine_ : lineCount_) / freeSpace + 1;
+}
+
+void ImageView::setOrigin(std::int32_t x, std::int32_t y) {
+    if (x >= 0)
+        scrollX_ = x;
+    if (y >= 0)
+        scrollY_ = y;
+}
+
+bool ImageView::prepareBuffer(std::int32_t width, std::int32_t height) {
+    if (pixelCount_ == 0)
+        return false;
+    outputWidth_ = width;
+    outputHeight_ = height;
+    displayBuffer_.reset();
+    displayBits_ = nullptr;
+    rowPadding_ = rowStride_ = bufferSize_ = 0;
+    if (width <= 0 || height <= 0)
+        return false;
+
+    const std::int64_t stride = 3 * static_cast<std::int64_t>(width) + rowPaddingFor(width);
+    const std::int64_t size = stride * height;
+    if (size > kInt32Max)
+        return false;
+    rowPadding_ = rowPaddingFor(width);
+    rowStride_ = static_cast<std::int32_t>(stride);
+    bufferSize_ = static_cast<std::int32_t>(size);
+    displayBuffer_.reset(new (std::nothrow) std::uint8_t[static_cast<std::size_t>(size)]());
+    displayBits_ = displayBuffer_.get();
+    return displayBits_ != nullptr;
+}
+
+}  // namespace qm

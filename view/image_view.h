@@ -1,0 +1,107 @@
+// What the image area of the main window shows: the bands feeding the three
+// display channels, grey or colour, the zoom (a whole-number subsampling factor),
+// the scroll origin and the display image's description, size and buffer.
+//
+// The view refers to bands but does not own them (the product catalogue does); it
+// decides when a band's pixel buffer is loaded and when it is freed.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+#include "view/bitmap_info.h"
+
+namespace qm {
+
+class BandImage;
+
+// 1 shows one band in grey, 3 shows three bands as red, green and blue. Any other
+// value is "no mode": nothing can be assigned then.
+enum DisplayMode : std::int32_t {
+    kNoDisplayMode = 0,
+    kSingleBandMode = 1,
+    kThreeBandMode = 3,
+};
+
+class ImageView {
+  public:
+    static constexpr int kChannelCount = 3;
+
+    ImageView() = default;
+    ImageView(const ImageView&) = delete;
+    ImageView& operator=(const ImageView&) = delete;
+    ~ImageView() = default;
+
+    // The window whose client area receives the image (the main window).
+    void setWindow(void* window) { targetWindow_ = window; }
+
+    // Channel 0 (red), 1 (green) or 2 (blue); null for any other index.
+    BandImage* channel(int index) const;
+    // The channel's band when it can be shown: a band whose load failed (no pixels
+    // or no histogram) counts as no band, so nothing reads what it lacks.
+    BandImage* shownBand(int index) const;
+
+    std::int32_t mode() const { return displayMode_; }
+    // Sets the mode and lets go of every channel: the band choice must be applied
+    // again. Zoom and scroll origin stay.
+    void setMode(std::int32_t newMode);
+    // Assigns the bands by mode (mode 1 shows band0 on all three channels), loads
+    // them, and starts again at zoom 1 and origin (0, 0). A band that cannot be
+    // loaded is reported and ends the assignment.
+    void setChannels(BandImage* band0, BandImage* band1, BandImage* band2);
+    // Frees the pixels of the slot's band (its histogram stays) and empties the slot.
+    void releaseChannel(int slot);
+
+    std::int32_t zoom() const { return zoomFactor_; }
+    void setZoom(std::int32_t factor) { zoomFactor_ = factor; }
+    // The zoom at which the picture's lines (or, after a display image taller than
+    // wide, its columns) fit the window's free area. Unchanged before the first
+    // display image or when the window leaves no free area on that axis.
+    void fitToWindow();
+    // A negative coordinate leaves that coordinate as it is.
+    void setOrigin(std::int32_t x, std::int32_t y);
+
+    // Sizes the display image and allocates its zero-filled buffer. False when
+    // nothing is shown, the size is not positive or too large, or memory runs out.
+    bool prepareBuffer(std::int32_t width, std::int32_t height);
+
+    const BitmapInfo& bitmapInfo() const { return bitmapInfo_; }
+    std::uint8_t* displayBits() const { return displayBits_; }
+    std::int32_t outputWidth() const { return outputWidth_; }
+    std::int32_t outputHeight() const { return outputHeight_; }
+    std::int32_t bufferSize() const { return bufferSize_; }
+    std::int32_t rowStride() const { return rowStride_; }
+    std::int32_t rowPadding() const { return rowPadding_; }
+    std::int32_t pixelsPerLine() const { return pixelsPerLine_; }
+    std::int32_t lineCount() const { return lineCount_; }
+    std::int32_t pixelCount() const { return pixelCount_; }
+    std::int32_t scrollX() const { return scrollX_; }
+    std::int32_t scrollY() const { return scrollY_; }
+    void* targetWindow() const { return targetWindow_; }
+
+  private:
+    void clearGeometry();
+    bool loadChannel(BandImage& band);
+
+    BitmapInfo bitmapInfo_;
+    std::uint8_t* displayBits_ = nullptr;
+    std::int32_t outputWidth_ = 0;
+    std::int32_t outputHeight_ = 0;
+    std::int32_t bufferSize_ = 0;
+    std::int32_t rowStride_ = 0;
+    std::int32_t rowPadding_ = 0;
+    std::int32_t pixelsPerLine_ = 0;
+    std::int32_t lineCount_ = 0;
+    std::int32_t pixelCount_ = 0;
+    std::int32_t zoomFactor_ = 1;
+    std::int32_t displayMode_ = kNoDisplayMode;
+    std::int32_t scrollX_ = 0;
+    std::int32_t scrollY_ = 0;
+    void* targetWindow_ = nullptr;
+    BandImage* channels_[kChannelCount] = {};
+    // The display buffer of prepareBuffer, owned here; displayBits points into it
+    // until a display puts the image elsewhere.
+    std::unique_ptr<std::uint8_t[]> displayBuffer_;
+};
+
+}  // namespace qm
