@@ -7,6 +7,7 @@
 #include <nlohmann/json.hpp>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/platform.h"
@@ -311,8 +312,8 @@ TEST_F(CliInfoTest, HelpDescribesTheCommandAndExitsWithZero) {
         const CliResult result = run(arguments);
         EXPECT_EQ(result.status, cli::kExitLabelRead);
         EXPECT_EQ(result.err, "");
-        for (const char* topic : {"info LABEL", "--config FILE", "--json", "QMDATA.INI",
-                                  "pixelsPerLine", "exit status"}) {
+        for (const char* topic : {"info LABEL", "--config FILE", "--json", "--stats", "QMDATA.INI",
+                                  "pixelsPerLine", "modeBin", "exit status"}) {
             EXPECT_NE(result.out.find(topic), std::string::npos) << topic;
         }
     }
@@ -341,6 +342,113 @@ TEST_F(CliInfoTest, PlainTextIsInTheConsoleCodePage) {
     for (const std::string& line : expected) {
         EXPECT_NE(result.out.find(line), std::string::npos) << line << "\n" << result.out;
     }
+}
+
+// The 256 bins of a histogram table with the given ones set.
+json histogramTable(const std::vector<std::pair<int, int>>& bins) {
+    std::vector<int> table(256, 0);
+    for (const auto& [value, count] : bins)
+        table[static_cast<std::size_t>(value)] = count;
+    return table;
+}
+
+// Band 2 of SCENE01 (records of 400 bytes, pixels at 55 to 390) with the pixels of
+// image records 1 and 2 set to 200 and those of records 3 and 4 left 0.
+std::string bandTwoWithPixels() {
+    std::string file = RecordBand{400, 5, "  40", "   7", {3, 9}, {5, 2}}.bytes();
+    for (std::size_t record : {1u, 2u})
+        file.replace(record * 400 + 55, 336, std::string(336, static_cast<char>(200)));
+    return file;
+}
+
+TEST_F(CliInfoTest, StatsAddEachBandsHistogram) {
+    writeRecordProduct();
+    dir_.writeFile("SCENE01/SCENE_B2.DAT", bandTwoWithPixels());
+    const CliResult result = run({"info", dir_.path("SCENE01.LAB"), "--config",
+                                  dir_.path("QMDATA.INI"), "--json", "--stats"});
+    ASSERT_EQ(result.status, cli::kExitLabelRead) << result.err;
+    const json report = json::parse(result.out);
+    ASSERT_EQ(report["bands"].size(), 2u);
+
+    // Band 1: every pixel 0, so value 1 is the mode of empty bins and the zeros' bar
+    // is capped.
+    const json& zeros = report["bands"][0];
+    EXPECT_EQ(zeros["lineCount"], 10);
+    EXPECT_EQ(zeros["loaded"], true);
+    EXPECT_EQ(zeros["counts"], histogramTable({{0, 5730}}));
+    EXPECT_EQ(zeros["mean"], 0);
+    EXPECT_EQ(zeros["modeBin"], 1);
+    EXPECT_EQ(zeros["deviation"], 0);
+    EXPECT_EQ(zeros["heights"], histogramTable({{0, 255}}));
+
+    // Band 2: half 0, half 200, 672 each; the divisor is 672 / 100 = 6.
+    const json& halves = report["bands"][1];
+    EXPECT_EQ(halves["loaded"], true);
+    EXPECT_EQ(halves["counts"], histogramTable({{0, 672}, {200, 672}}));
+    EXPECT_EQ(halves["mean"], 100);
+    EXPECT_EQ(halves["modeBin"], 200);
+    EXPECT_EQ(halves["deviation"], 70);
+    EXPECT_EQ(halves["heights"], histogramTable({{0, 112}, {200, 112}}));
+}
+
+TEST_F(CliInfoTest, StatsOfFastBandsZeroWhatLiesBeforeTheFileAndNameBandsThatFail) {
+    dir_.writeFile("SCENE02.LAB",
+                   labelText({{"Satellite : SAT1", "Sensor : OPT", "Logical Format : FAST"}}));
+    dir_.writeFile("SCENE02/L7A_HRF.FST", fastHeader("512 ", "480 "));
+    dir_.writeFile("SCENE02/SCENE_B10.FST", std::string(100, 'p'));
+    dir_.writeFile("SCENE03.LAB",
+                   labelText({{"Satellite : SAT1", "Sensor : OPT", "Logical Format : FAST"}}));
+    dir_.writeFile("SCENE03/L7A_HRF.FST", fastHeader("65536 ", "65536 "));
+    dir_.writeFile("SCENE03/SCENE_B10.FST", std::string(100, 'p'));
+    const auto stats = [this](std::string_view label) {
+        return run(
+            {"info", dir_.path(label), "--config", dir_.path("QMDATA.INI"), "--json", "--stats"});
+    };
+
+    // 480 lines of 512 from a 100-byte file: only the end of row 0 lies in it.
+    const json loaded = json::parse(stats("SCENE02.LAB").out);
+    ASSERT_EQ(loaded["bands"].size(), 1u);
+    const json& band = loaded["bands"][0];
+    EXPECT_EQ(band["loaded"], true);
+    EXPECT_EQ(band["counts"], histogramTable({{0, 245660}, {'p', 100}}));
+    EXPECT_EQ(band["mean"], 0);
+    EXPECT_EQ(band["modeBin"], int{'p'});
+    EXPECT_EQ(band["deviation"], 2);
+    EXPECT_EQ(band["heights"], histogramTable({{0, 255}, {'p', 100}}));
+
+    // 65536 x 65536 pixels do not fit a band's 32-bit pixel count.
+    const CliResult tooLarge = stats("SCENE03.LAB");
+    EXPECT_EQ(tooLarge.status, cli::kExitLabelRead);
+    const json failed = json::parse(tooLarge.out)["bands"][0];
+    EXPECT_EQ(failed["loaded"], false);
+    EXPECT_EQ(failed["lineCount"], 65536);
+    EXPECT_FALSE(failed.contains("counts"));
+
+    const CliResult text =
+        run({"info", dir_.path("SCENE03.LAB"), "--config", dir_.path("QMDATA.INI"), "--stats"});
+    EXPECT_NE(text.out.find("not loaded"), std::string::npos) << text.out;
+}
+
+TEST_F(CliInfoTest, StatsInPlainTextListTablesSixteenValuesALine) {
+    writeRecordProduct();
+    dir_.writeFile("SCENE01/SCENE_B2.DAT", bandTwoWithPixels());
+    const CliResult result =
+        run({"info", dir_.path("SCENE01.LAB"), "--config", dir_.path("QMDATA.INI"), "--stats"});
+    ASSERT_EQ(result.status, cli::kExitLabelRead) << result.err;
+    const std::size_t bandTwo = result.out.find("Band 1  SCENE_B2.DAT");
+    ASSERT_NE(bandTwo, std::string::npos) << result.out;
+    const std::string block = result.out.substr(bandTwo);
+    const Strings expected = {
+        "  mean                 100\n",
+        "  mode bin             200\n",
+        "  deviation            70\n",
+        "  counts\n      0: 672 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0\n     16: 0 0",
+        "    192: 0 0 0 0 0 0 0 0 672 0 0 0 0 0 0 0\n",
+        "  heights\n      0: 112 0",
+        "    240: 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0\n",
+    };
+    for (const std::string& text : expected)
+        EXPECT_NE(block.find(text), std::string::npos) << text << "\n" << block;
 }
 
 TEST_F(CliInfoTest, RelativePathsCountFromTheStartDirectory) {

@@ -26,6 +26,8 @@ Arguments parseInfo(const std::vector<std::string>& arguments) {
         const std::string& word = arguments[i];
         if (word == "--json") {
             result.json = true;
+        } else if (word == "--stats") {
+            result.stats = true;
         } else if (word == "--config") {
             if (i + 1 == arguments.size())
                 return usageError("--config needs a file name");
@@ -60,12 +62,12 @@ Arguments parseArguments(const std::vector<std::string>& arguments) {
 }
 
 const char* usageLine() {
-    return "usage: quillmere-cli info LABEL [--config FILE] [--json]\n"
+    return "usage: quillmere-cli info LABEL [--config FILE] [--json] [--stats]\n"
            "       quillmere-cli --help\n";
 }
 
 const char* helpText() {
-    return "usage: quillmere-cli info LABEL [--config FILE] [--json]\n"
+    return "usage: quillmere-cli info LABEL [--config FILE] [--json] [--stats]\n"
            "       quillmere-cli --help\n"
            "\n"
            "Opens a product as the viewer's open command does and reports what it finds:\n"
@@ -78,6 +80,10 @@ const char* helpText() {
            "mask, whether discovery ran to its end, and for each band its index, display\n"
            "name, path, file size, record length, line count, pixels per line, first\n"
            "pixel offset, trailing bytes, prefix, suffix, left fill and right fill bytes.\n"
+           "With --stats each band is also loaded as the viewer loads it, bottom line\n"
+           "first, and its histogram reported: the 256 pixel counts, the mean, the mode\n"
+           "bin (the most frequent value from 1 to 255), the deviation and the 256 bar\n"
+           "heights of the histogram panel; the pixels are freed before the next band.\n"
            "\n"
            "options:\n"
            "  --config FILE  read FILE instead of QMDATA.INI beside this program\n"
@@ -88,6 +94,10 @@ const char* helpText() {
            "                 lineCount, pixelsPerLine, firstPixelOffset, trailingBytes,\n"
            "                 prefixBytes, suffixBytes, leftFillBytes, rightFillBytes});\n"
            "                 texts are converted from Shift-JIS to UTF-8\n"
+           "  --stats        load every band and report its histogram; JSON adds to each\n"
+           "                 band loaded (false when its file cannot be read or it is\n"
+           "                 too large to load) and, when loaded, counts, mean,\n"
+           "                 modeBin, deviation and heights\n"
            "  -h, --help     show this text\n"
            "\n"
            "exit status:\n"

@@ -13,10 +13,12 @@ struct Arguments {
     std::string labelPath;   // as given, for "info"
     std::string configPath;  // as given to --config; empty for QMDATA.INI beside the program
     bool json = false;
-    std::string error;  // what is wrong, for a usage error
+    bool stats = false;  // load every band and report its histogram
+    std::string error;   // what is wrong, for a usage error
 };
 
-// Reads the arguments after the program name: "info LABEL [--config FILE] [--json]"
+// Reads the arguments after the program name:
+// "info LABEL [--config FILE] [--json] [--stats]"
 // with the options in any order after the command, or --help / -h anywhere.
 Arguments parseArguments(const std::vector<std::string>& arguments);
 

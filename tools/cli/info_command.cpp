@@ -3,6 +3,7 @@
 #include "platform/platform.h"
 #include "product/paths.h"
 #include "tools/cli/arguments.h"
+#include "tools/cli/band_histograms.h"
 #include "tools/cli/json_report.h"
 #include "tools/cli/opened_product.h"
 #include "tools/cli/text_report.h"
@@ -59,10 +60,12 @@ int runInfo(const Arguments& arguments, std::ostream& out, std::ostream& err) {
                                              parseResultMeaning(product.parseResult()))
             << '\n';
     }
+    const BandHistograms histograms =
+        arguments.stats ? loadBandHistograms(product) : BandHistograms();
     if (arguments.json)
-        out << jsonReport(product) << '\n';
+        out << jsonReport(product, histograms) << '\n';
     else
-        out << platform::consoleTextFromAnsi(textReport(product));
+        out << platform::consoleTextFromAnsi(textReport(product, histograms));
     return product.labelRead() ? kExitLabelRead : kExitLabelUnreadable;
 }
 

@@ -41,9 +41,20 @@ Json bandObject(int index, const BandImage& band) {
     return object;
 }
 
+void addHistogram(Json& object, const std::optional<Histogram>& histogram) {
+    object["loaded"] = histogram.has_value();
+    if (!histogram)
+        return;
+    object["counts"] = histogram->counts;
+    object["mean"] = histogram->mean;
+    object["modeBin"] = histogram->modeBin;
+    object["deviation"] = histogram->deviation;
+    object["heights"] = histogram->heights;
+}
+
 }  // namespace
 
-std::string jsonReport(const OpenedProduct& product) {
+std::string jsonReport(const OpenedProduct& product, const BandHistograms& histograms) {
     const ProductCatalog& catalog = product.catalog();
     Json report;
     report["parseResult"] = product.parseResult();
@@ -55,8 +66,12 @@ std::string jsonReport(const OpenedProduct& product) {
     report["fileNameMask"] = utf8(catalog.fileNameMask());
     report["discovered"] = product.discovered();
     Json bands = Json::array();
-    for (int i = 0; i < catalog.bandCount(); ++i)
-        bands.push_back(bandObject(i, *catalog.band(i)));
+    for (int i = 0; i < catalog.bandCount(); ++i) {
+        Json band = bandObject(i, *catalog.band(i));
+        if (static_cast<std::size_t>(i) < histograms.size())
+            addHistogram(band, histograms[static_cast<std::size_t>(i)]);
+        bands.push_back(std::move(band));
+    }
     report["bands"] = std::move(bands);
     // The texts are valid UTF-8 by now; replacing stray bytes is only a safety net
     // so that dump() can never throw.

@@ -3,13 +3,16 @@
 
 #include <string>
 
+#include "tools/cli/band_histograms.h"
 #include "tools/cli/opened_product.h"
 
 namespace qm::cli {
 
 // Keys: parseResult, label (a list of {name, value}), satellite, sensor,
 // logicalFormat, formatCode, fileNameMask, discovered, bands (a list of {index,
-// name, path, fileSize and the record geometry}). No line end after it.
-std::string jsonReport(const OpenedProduct& product);
+// name, path, fileSize and the record geometry}). No line end after it. With
+// histograms (one entry per band), each band also gets loaded and, when true,
+// counts, mean, modeBin, deviation and heights.
+std::string jsonReport(const OpenedProduct& product, const BandHistograms& histograms = {});
 
 }  // namespace qm::cli

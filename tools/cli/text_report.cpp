@@ -1,6 +1,9 @@
 #include "tools/cli/text_report.h"
 
+#include <array>
+#include <cstdint>
 #include <iomanip>
+#include <optional>
 #include <sstream>
 #include <string_view>
 
@@ -10,6 +13,8 @@ namespace qm::cli {
 namespace {
 
 constexpr int kCaptionWidth = 20;
+// Histogram tables are printed this many values to a line.
+constexpr int kValuesPerLine = 16;
 
 template <typename Value>
 void writeLine(std::ostream& out, std::string_view caption, const Value& value,
@@ -53,9 +58,33 @@ void writeBand(std::ostream& out, int index, const BandImage& band) {
         writeLine(out, field.caption, (band.*field.value)(), "  ");
 }
 
+// The 256 values as lines of 16, each led by the pixel value of its first entry.
+void writeTable(std::ostream& out, std::string_view caption,
+                const std::array<std::int32_t, Histogram::kBins>& values) {
+    out << "  " << caption << '\n';
+    for (int first = 0; first < Histogram::kBins; first += kValuesPerLine) {
+        out << "    " << std::right << std::setw(3) << first << ':';
+        for (int i = first; i < first + kValuesPerLine; ++i)
+            out << ' ' << values[i];
+        out << '\n';
+    }
+}
+
+void writeHistogram(std::ostream& out, const std::optional<Histogram>& histogram) {
+    if (!histogram) {
+        writeLine(out, "pixels", "not loaded (file unreadable or band too large)", "  ");
+        return;
+    }
+    writeLine(out, "mean", histogram->mean, "  ");
+    writeLine(out, "mode bin", histogram->modeBin, "  ");
+    writeLine(out, "deviation", histogram->deviation, "  ");
+    writeTable(out, "counts", histogram->counts);
+    writeTable(out, "heights", histogram->heights);
+}
+
 }  // namespace
 
-std::string textReport(const OpenedProduct& product) {
+std::string textReport(const OpenedProduct& product, const BandHistograms& histograms) {
     std::ostringstream out;
     const ProductCatalog& catalog = product.catalog();
     writeLine(out, "Label file", product.labelPath());
@@ -75,8 +104,11 @@ std::string textReport(const OpenedProduct& product) {
                                    : "stopped (no format code, no product directory, "
                                      "no matching name or an unusable band)");
     writeLine(out, "Bands", catalog.bandCount());
-    for (int i = 0; i < catalog.bandCount(); ++i)
+    for (int i = 0; i < catalog.bandCount(); ++i) {
         writeBand(out, i, *catalog.band(i));
+        if (static_cast<std::size_t>(i) < histograms.size())
+            writeHistogram(out, histograms[static_cast<std::size_t>(i)]);
+    }
     return out.str();
 }
 

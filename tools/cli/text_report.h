@@ -3,11 +3,13 @@
 
 #include <string>
 
+#include "tools/cli/band_histograms.h"
 #include "tools/cli/opened_product.h"
 
 namespace qm::cli {
 
-// The report in the program's own code page 932 bytes, lines ending in '\n'.
-std::string textReport(const OpenedProduct& product);
+// The report in the program's own code page 932 bytes, lines ending in '\n'. With
+// histograms (one entry per band), each band's block ends in its histogram.
+std::string textReport(const OpenedProduct& product, const BandHistograms& histograms = {});
 
 }  // namespace qm::cli
