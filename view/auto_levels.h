@@ -1,0 +1,26 @@
+// The automatic input levels for three bands shown as true colour: each band's
+// range is set from its own mean and deviation, scaled by the spread of all three.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "view/levels.h"
+
+namespace qm {
+
+// The statistics of a band's histogram that the automatic levels use.
+struct BandStatistics {
+    std::int32_t mean = 0;
+    std::int32_t deviation = 0;
+};
+
+// With S the sum of the three deviations, channel i (0 red, 1 green, 2 blue) gets
+//   low  = mean - deviation, held to 0..255,
+//   high = trunc((220.0 / S^1.2) * (mean + deviation)), not limited and not
+//          compared with low (high may come out below low).
+// When S is 0 (or below, which no histogram gives) the factor has no finite value;
+// every channel then keeps the full range's high of 255, the default pair's.
+std::array<InputLevels, 3> trueColourLevels(const std::array<BandStatistics, 3>& bands);
+
+}  // namespace qm
