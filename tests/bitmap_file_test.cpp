@@ -54,6 +54,8 @@ Bytes band(std::size_t count, int first) {
     return pixels;
 }
 
+using ChannelPixels = std::array<const std::uint8_t*, 3>;
+
 const LevelTable kFullRange = levelTable(mapLevel, {0, 255});
 
 class BitmapFileTest : public testing::Test {
@@ -61,6 +63,11 @@ class BitmapFileTest : public testing::Test {
     // Writes the file as the export does (header, then rows, one stream) and reads it.
     Bytes exportFile(int mode, std::int32_t width, std::int32_t height, const ChannelPixels& pixels,
                      const ChannelTables& tables) const {
+        ChannelSources sources;
+        for (std::size_t k = 0; k < 3; ++k) {
+            if (pixels[k])
+                sources[k] = {pixels[k], std::int64_t{width} * height, tables[k]};
+        }
         const auto layout = bitmapFileLayout(mode, width, height);
         EXPECT_TRUE(layout.has_value());
         const std::string path = dir_.path("out.bmp");
@@ -68,8 +75,8 @@ class BitmapFileTest : public testing::Test {
         EXPECT_TRUE(file.open(path, platform::File::Mode::Write));
         const Bytes header = bitmapFileHeader(*layout);
         EXPECT_TRUE(file.write(header.data(), header.size()));
-        EXPECT_TRUE(mode == 1 ? writeGreyRows(file, *layout, pixels[0], tables[0])
-                              : writeColourRows(file, *layout, pixels, tables));
+        EXPECT_TRUE(mode == 1 ? writeGreyRows(file, *layout, sources[0])
+                              : writeColourRows(file, *layout, sources));
         EXPECT_TRUE(file.close());
         Bytes bytes;
         EXPECT_TRUE(platform::readFileBytes(path, bytes));
@@ -159,17 +166,6 @@ TEST_F(BitmapFileTest, ManyRowsKeepOrderLevelsAndAZeroChannelWithoutABand) {
     EXPECT_EQ(rows.padding, Bytes(static_cast<std::size_t>(height), 0));
 }
 
-TEST(BitmapRowTest, GreyRowTakesTheTableAndPadsWithZeroOverOldBytes) {
-    const Bytes line{40, 50, 100, 150, 200};
-    const LevelTable narrow = levelTable(mapLevel, {50, 150});
-    Bytes grey(8, 0xAA), colour(16, 0xAA);
-    fillGreyRow(line.data(), narrow, *bitmapFileLayout(1, 5, 1), grey.data());
-    fillColourRow({line.data(), line.data(), line.data()}, {narrow, narrow, narrow},
-                  *bitmapFileLayout(3, 5, 1), colour.data());
-    EXPECT_EQ(grey, (Bytes{0, 0, 127, 254, 255, 0, 0, 0}));
-    EXPECT_EQ(colour[15], 0);
-}
-
 TEST(BitmapRowTest, PaddingFillsRowsToWholeWords) {
     const struct {
         int bits;
@@ -205,18 +201,18 @@ TEST(BitmapLayoutTest, RefusesWhatTheFileOrItsSizeFieldCannotHold) {
 
 TEST_F(BitmapFileTest, WritersRefuseAMismatchedLayoutAndReportAFailedWrite) {
     const Bytes pixels = band(20, 0);
-    const ChannelTables tables{kFullRange, kFullRange, kFullRange};
     const BitmapFileLayout grey = *bitmapFileLayout(1, 5, 4);
     const BitmapFileLayout colour = *bitmapFileLayout(3, 5, 4);
     platform::File file;
     ASSERT_TRUE(file.open(dir_.path("out.bmp"), platform::File::Mode::Write));
-    EXPECT_FALSE(writeGreyRows(file, colour, pixels.data(), kFullRange));
-    EXPECT_FALSE(writeColourRows(file, grey, {pixels.data(), nullptr, nullptr}, tables));
-    EXPECT_FALSE(writeColourRows(file, colour, {}, tables));  // no channel has a band
+    const ChannelSource source{pixels.data(), 20, kFullRange};
+    const ChannelSources sources{source, {}, {}};
+    EXPECT_FALSE(writeGreyRows(file, colour, source));
+    EXPECT_FALSE(writeColourRows(file, grey, sources));
     EXPECT_TRUE(file.close());
 
-    EXPECT_FALSE(writeGreyRows(file, grey, pixels.data(), kFullRange));
-    EXPECT_FALSE(writeColourRows(file, colour, {pixels.data(), nullptr, nullptr}, tables));
+    EXPECT_FALSE(writeGreyRows(file, grey, source));
+    EXPECT_FALSE(writeColourRows(file, colour, sources));
 }
 
 }  // namespace

@@ -29,6 +29,10 @@ TEST(Texts, AreShiftJisInEveryBuild) {
     EXPECT_EQ(bytesOf(qm::texts::kLoadFailed),
               "83 66 81 5B 83 5E 82 CC 93 C7 82 DD 8D 9E 82 DD 82 C9 8E B8 94 73 82 B5 82 DC 82 B5 "
               "82 BD 81 42");
+    // "サイズの違うデータを扱おうとしました。"
+    EXPECT_EQ(bytesOf(qm::texts::kDifferentSizes),
+              "83 54 83 43 83 59 82 CC 88 E1 82 A4 83 66 81 5B 83 5E 82 F0 88 B5 82 A8 82 A4 82 C6 "
+              "82 B5 82 DC 82 B5 82 BD 81 42");
 }
 
 }  // namespace

@@ -126,49 +126,26 @@ std::vector<std::uint8_t> bitmapFileHeader(const BitmapFileLayout& layout) {
     return bytes;
 }
 
-void fillGreyRow(const std::uint8_t* line, const LevelTable& grey, const BitmapFileLayout& layout,
-                 std::uint8_t* row) {
-    mapGreyPixels(line, grey, layout.rowBytes, row);
-    std::memset(row + layout.rowBytes, 0, layout.rowPadding);
-}
-
-void fillColourRow(const ChannelLines& lines, const ChannelTables& tables,
-                   const BitmapFileLayout& layout, std::uint8_t* row) {
-    mapColourPixels(lines, tables, 0, 1, static_cast<std::size_t>(layout.width), row);
-    std::memset(row + layout.rowBytes, 0, layout.rowPadding);
-}
-
-bool writeGreyRows(platform::File& file, const BitmapFileLayout& layout, const std::uint8_t* pixels,
-                   const LevelTable& grey) {
-    if (layout.bitsPerPixel != 8 || pixels == nullptr)
+bool writeGreyRows(platform::File& file, const BitmapFileLayout& layout,
+                   const ChannelSource& grey) {
+    if (layout.bitsPerPixel != 8)
         return false;
-    const auto width = static_cast<std::size_t>(layout.width);
+    const auto width = static_cast<std::int64_t>(layout.width);
     return writeRowsInChunks(file, layout, [&](std::size_t line, std::uint8_t* row) {
-        fillGreyRow(pixels + line * width, grey, layout, row);
+        mapGreyRow(grey, static_cast<std::int64_t>(line) * width, layout.rowBytes, row);
+        std::memset(row + layout.rowBytes, 0, layout.rowPadding);
     });
 }
 
 bool writeColourRows(platform::File& file, const BitmapFileLayout& layout,
-                     const ChannelPixels& pixels, const ChannelTables& tables) {
-    const auto present = std::find_if(pixels.begin(), pixels.end(),
-                                      [](const std::uint8_t* p) { return p != nullptr; });
-    if (layout.bitsPerPixel != 24 || present == pixels.end())
+                     const ChannelSources& sources) {
+    if (layout.bitsPerPixel != 24)
         return false;
-    // A channel without a band reads another channel's pixels through an all-zero
-    // table, so the pixel loop needs no test for it.
-    ChannelPixels sources = pixels;
-    ChannelTables used = tables;
-    for (std::size_t k = 0; k < sources.size(); ++k) {
-        if (sources[k] == nullptr) {
-            sources[k] = *present;
-            used[k] = levelTable(zeroLevel, {});
-        }
-    }
-    const auto width = static_cast<std::size_t>(layout.width);
+    const auto width = static_cast<std::int64_t>(layout.width);
     return writeRowsInChunks(file, layout, [&](std::size_t line, std::uint8_t* row) {
-        const std::size_t start = line * width;
-        const ChannelLines lines{sources[0] + start, sources[1] + start, sources[2] + start};
-        fillColourRow(lines, used, layout, row);
+        mapColourRow(sources, static_cast<std::int64_t>(line) * width, 0, 1,
+                     static_cast<std::size_t>(layout.width), row);
+        std::memset(row + layout.rowBytes, 0, layout.rowPadding);
     });
 }
 

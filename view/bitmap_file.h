@@ -19,7 +19,7 @@
 #include <vector>
 
 #include "platform/platform.h"
-#include "view/levels.h"
+#include "view/channel_source.h"
 
 namespace qm {
 
@@ -49,28 +49,15 @@ std::optional<BitmapFileLayout> bitmapFileLayout(int displayMode, std::int32_t w
 // Everything before the first row: layout.pixelOffset bytes.
 std::vector<std::uint8_t> bitmapFileHeader(const BitmapFileLayout& layout);
 
-// One row of an 8-bit file from one source line: layout.rowStride() bytes.
-void fillGreyRow(const std::uint8_t* line, const LevelTable& grey, const BitmapFileLayout& layout,
-                 std::uint8_t* row);
-
-// One row of a 24-bit file, blue green red per pixel: layout.rowStride() bytes.
-// Every line must be readable (see mapColourPixels).
-void fillColourRow(const ChannelLines& lines, const ChannelTables& tables,
-                   const BitmapFileLayout& layout, std::uint8_t* row);
-
-// The band buffer of each display channel (0 red, 1 green, 2 blue): width x height
-// bytes, lines bottom-up; null for a channel without a band.
-using ChannelPixels = std::array<const std::uint8_t*, 3>;
-
 // All rows of an 8-bit file, buffer line 0 first, written to the file after the
-// header. False when the layout is not an 8-bit one or a write fails.
-bool writeGreyRows(platform::File& file, const BitmapFileLayout& layout, const std::uint8_t* pixels,
-                   const LevelTable& grey);
+// header: the grey channel's pixels through its table. False when the layout is
+// not an 8-bit one or a write fails.
+bool writeGreyRows(platform::File& file, const BitmapFileLayout& layout, const ChannelSource& grey);
 
-// All rows of a 24-bit file, buffer line 0 first. A channel without pixels gives 0
-// bytes whatever its table. False when the layout is not a 24-bit one, no channel
-// has pixels or a write fails.
+// All rows of a 24-bit file, buffer line 0 first, blue green red per pixel. A
+// channel without pixels gives 0 bytes. False when the layout is not a 24-bit one
+// or a write fails.
 bool writeColourRows(platform::File& file, const BitmapFileLayout& layout,
-                     const ChannelPixels& pixels, const ChannelTables& tables);
+                     const ChannelSources& sources);
 
 }  // namespace qm

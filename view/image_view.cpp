@@ -1,11 +1,15 @@
 #include "view/image_view.h"
 
+#include <algorithm>
+#include <cstring>
 #include <limits>
 #include <new>
 
 #include "band/band_image.h"
+#include "band/histogram.h"
 #include "platform/platform.h"
 #include "platform/window.h"
+#include "view/bitmap_file.h"
 #include "view/layout.h"
 #include "view/texts.h"
 
@@ -131,6 +135,80 @@ bool ImageView::prepareBuffer(std::int32_t width, std::int32_t height) {
     displayBuffer_.reset(new (std::nothrow) std::uint8_t[static_cast<std::size_t>(size)]());
     displayBits_ = displayBuffer_.get();
     return displayBits_ != nullptr;
+}
+
+ChannelSources ImageView::channelSources() const {
+    ChannelSources sources;
+    for (int k = 0; k < kChannelCount; ++k) {
+        const BandImage* band = shownBand(k);
+        if (!band)
+            continue;
+        const Histogram& histogram = *band->histogram();
+        const std::int64_t size = std::int64_t{band->pixelsPerLine()} * band->lineCount();
+        sources[k] = bandSource(band->pixels(), size, {histogram.lowLevel, histogram.highLevel});
+    }
+    return sources;
+}
+
+// Display columns that lie on the picture: source column scrollX + j * step must
+// be left of pixelsPerLine.
+std::int64_t ImageView::visibleColumns(std::int64_t step) const {
+    if (scrollX_ >= pixelsPerLine_)
+        return 0;
+    const std::int64_t onPicture = (std::int64_t{pixelsPerLine_} - 1 - scrollX_) / step + 1;
+    return std::min<std::int64_t>(onPicture, outputWidth_);
+}
+
+// Row i from the top of the screen lies at the end of the bottom-up buffer and
+// shows source line lineCount - scrollY - (i + 1) * zoom; lines below 0 are past
+// the bottom of the picture. Line numbers are formed in 64 bits, so no origin,
+// however far past the picture, overflows them.
+bool ImageView::compose() {
+    if (pixelCount_ == 0 || !displayBits_)
+        return false;
+    const ChannelSources sources = channelSources();
+    const std::int64_t step = std::max(zoomFactor_, 1);
+    const std::int64_t columns = visibleColumns(step);
+    for (std::int32_t i = 0; i < outputHeight_; ++i) {
+        std::uint8_t* row = displayBits_ + bufferSize_ - std::int64_t{i + 1} * rowStride_;
+        const std::int64_t line = std::int64_t{lineCount_} - scrollY_ - (i + 1) * step;
+        const std::int64_t shown = line >= 0 ? columns : 0;
+        if (shown > 0) {
+            mapColourRow(sources, line * pixelsPerLine_, static_cast<std::size_t>(scrollX_),
+                         static_cast<std::size_t>(step), static_cast<std::size_t>(shown), row);
+        }
+        std::memset(row + 3 * shown, 0, static_cast<std::size_t>(3 * (outputWidth_ - shown)));
+    }
+    return true;
+}
+
+void ImageView::applyLevels(const ChannelLevels& levels) {
+    for (int k = 0; k < kChannelCount && k < displayMode_; ++k) {
+        BandImage* band = channel(k);
+        if (!band || !band->histogram())
+            continue;
+        band->histogram()->lowLevel = levels[k].low;
+        band->histogram()->highLevel = levels[k].high;
+    }
+}
+
+bool ImageView::exportBitmap(const std::string& path) const {
+    if (pixelCount_ == 0)
+        return false;
+    const std::optional<BitmapFileLayout> layout =
+        bitmapFileLayout(displayMode_, pixelsPerLine_, lineCount_);
+    if (!layout)
+        return false;
+    platform::File file;
+    if (!file.open(path, platform::File::Mode::Write))
+        return false;
+    const std::vector<std::uint8_t> header = bitmapFileHeader(*layout);
+    const ChannelSources sources = channelSources();
+    const bool written = file.write(header.data(), header.size()) &&
+                         (layout->bitsPerPixel == 8 ? writeGreyRows(file, *layout, sources[0])
+                                                    : writeColourRows(file, *layout, sources));
+    const bool closed = file.close();
+    return written && closed;
 }
 
 }  // namespace qm

@@ -9,7 +9,11 @@
 #include <cstdint>
 #include <memory>
 
+#include <string>
+
 #include "view/bitmap_info.h"
+#include "view/channel_source.h"
+#include "view/level_range.h"
 
 namespace qm {
 
@@ -65,6 +69,22 @@ class ImageView {
     // nothing is shown, the size is not positive or too large, or memory runs out.
     bool prepareBuffer(std::int32_t width, std::int32_t height);
 
+    // Fills the display buffer from the shown channels' pixels through their levels:
+    // every zoomFactor-th pixel of every zoomFactor-th line from the scroll origin,
+    // black right of and below the picture. False when nothing is shown or no
+    // buffer has been prepared.
+    bool compose();
+
+    // Copies each shown channel's range into its band's histogram, channels in
+    // order, so a band shown on two channels keeps the later one's range.
+    void applyLevels(const ChannelLevels& levels);
+
+    // Writes the whole picture at full resolution, whatever the zoom and origin, as
+    // an 8-bit grey BMP (single-band mode) or a 24-bit one (three-band mode). False
+    // when nothing is shown, the file's size cannot be stated in 32 bits, or the
+    // file cannot be created or written.
+    bool exportBitmap(const std::string& path) const;
+
     const BitmapInfo& bitmapInfo() const { return bitmapInfo_; }
     std::uint8_t* displayBits() const { return displayBits_; }
     std::int32_t outputWidth() const { return outputWidth_; }
@@ -81,6 +101,8 @@ class ImageView {
 
   private:
     void clearGeometry();
+    ChannelSources channelSources() const;
+    std::int64_t visibleColumns(std::int64_t step) const;
     bool loadChannel(BandImage& band);
 
     BitmapInfo bitmapInfo_;
