@@ -11,68 +11,23 @@
 #include <vector>
 
 #include "platform/platform.h"
+#include "tests/support/product_files.h"
 #include "tests/support/temp_dir.h"
-#include "tools/cli/info_command.h"
+#include "tools/cli/command_line.h"
 
 namespace qm {
 namespace {
 
 using nlohmann::json;
+using test::fastHeader;
+using test::labelText;
+using test::RecordBand;
 using Strings = std::vector<std::string>;
 
 // Expected UTF-8 texts: literals here are compiled to code page 932, u8 ones are not.
 std::string utf8(std::u8string_view text) {
     return std::string(text.begin(), text.end());
 }
-
-// One label line of 256 characters: "name : value" columns starting at 0, 39, 79,
-// 119 and 159, then the marker from 199.
-std::string labelLine(const Strings& columns) {
-    constexpr std::array<std::size_t, 5> kColumnStarts = {0, 39, 79, 119, 159};
-    std::string line(256, ' ');
-    for (std::size_t i = 0; i < columns.size(); ++i)
-        line.replace(kColumnStarts[i], columns[i].size(), columns[i]);
-    line.replace(199, 9, "ZEPHYRLAB");
-    return line;
-}
-
-// A label in CD-ROM form: Shift-JIS text, CR LF line ends.
-std::string labelText(const std::vector<Strings>& lines) {
-    std::string text;
-    for (const Strings& columns : lines)
-        text += labelLine(columns) + "\r\n";
-    return text;
-}
-
-// A record-format band file: `records` records of `recordLength` bytes, the record
-// length at bytes 8 to 11, prefix and suffix counts as 4-character texts at 20 and
-// 24, and 2-byte left and right fill counts at record offsets 16 and 18 of the
-// first image record and of the last record.
-struct RecordBand {
-    std::uint32_t recordLength;
-    std::size_t records;
-    const char* prefix;
-    const char* suffix;
-    std::array<int, 2> firstFills;
-    std::array<int, 2> lastFills;
-
-    std::string bytes() const {
-        std::string file(recordLength * records, '\0');
-        const auto put = [&file](std::size_t offset, std::uint32_t value, int width) {
-            for (int i = width - 1; i >= 0; --i, value >>= 8)
-                file[offset + static_cast<std::size_t>(i)] = static_cast<char>(value & 0xFF);
-        };
-        put(8, recordLength, 4);
-        file.replace(20, 4, prefix);
-        file.replace(24, 4, suffix);
-        const std::size_t last = recordLength * (records - 1);
-        put(recordLength + 16, static_cast<std::uint32_t>(firstFills[0]), 2);
-        put(recordLength + 18, static_cast<std::uint32_t>(firstFills[1]), 2);
-        put(last + 16, static_cast<std::uint32_t>(lastFills[0]), 2);
-        put(last + 18, static_cast<std::uint32_t>(lastFills[1]), 2);
-        return file;
-    }
-};
 
 // The bands' display names are Shift-JIS in the configuration file too.
 constexpr char kConfiguration[] =
@@ -81,14 +36,6 @@ constexpr char kConfiguration[] =
     "[SAT1OPT]\r\nBAND1=表示用バンド\r\n"
     "PrefixPos=20\r\nPrefixSize=4\r\nSuffixPos=24\r\nSuffixSize=4\r\n"
     "LeftFillPos=16\r\nLeftFillSize=2\r\nRightFillPos=18\r\nRightFillSize=2\r\n";
-
-// A fast-format header whose numbers stand at text offsets 842 and 864.
-std::string fastHeader(std::string_view pixels, std::string_view lines) {
-    std::string text(900, 'h');
-    text.replace(842, pixels.size(), pixels);
-    text.replace(864, lines.size(), lines);
-    return text;
-}
 
 struct CliResult {
     int status;
@@ -312,8 +259,10 @@ TEST_F(CliInfoTest, HelpDescribesTheCommandAndExitsWithZero) {
         const CliResult result = run(arguments);
         EXPECT_EQ(result.status, cli::kExitLabelRead);
         EXPECT_EQ(result.err, "");
-        for (const char* topic : {"info LABEL", "--config FILE", "--json", "--stats", "QMDATA.INI",
-                                  "pixelsPerLine", "modeBin", "exit status"}) {
+        for (const char* topic :
+             {"info LABEL", "--config FILE", "--json", "--stats", "QMDATA.INI", "pixelsPerLine",
+              "modeBin", "exit status", "export LABEL -o OUT.BMP", "--band B", "--rgb R,G,B",
+              "--levels L:H", "--auto-true-colour"}) {
             EXPECT_NE(result.out.find(topic), std::string::npos) << topic;
         }
     }

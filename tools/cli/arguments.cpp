@@ -2,15 +2,10 @@
 
 #include <algorithm>
 
+#include "tools/cli/export_arguments.h"
+
 namespace qm::cli {
 namespace {
-
-Arguments usageError(std::string error) {
-    Arguments result;
-    result.action = Arguments::Action::UsageError;
-    result.error = std::move(error);
-    return result;
-}
 
 bool asksForHelp(const std::vector<std::string>& arguments) {
     return std::any_of(arguments.begin(), arguments.end(),
@@ -48,6 +43,13 @@ Arguments parseInfo(const std::vector<std::string>& arguments) {
 
 }  // namespace
 
+Arguments usageError(std::string error) {
+    Arguments result;
+    result.action = Arguments::Action::UsageError;
+    result.error = std::move(error);
+    return result;
+}
+
 Arguments parseArguments(const std::vector<std::string>& arguments) {
     if (asksForHelp(arguments)) {
         Arguments help;
@@ -56,36 +58,54 @@ Arguments parseArguments(const std::vector<std::string>& arguments) {
     }
     if (arguments.empty())
         return usageError("no command given");
-    if (arguments[0] != "info")
-        return usageError("unknown command " + arguments[0]);
-    return parseInfo(arguments);
+    if (arguments[0] == "info")
+        return parseInfo(arguments);
+    if (arguments[0] == "export")
+        return parseExportArguments(arguments);
+    return usageError("unknown command " + arguments[0]);
 }
 
 const char* usageLine() {
     return "usage: quillmere-cli info LABEL [--config FILE] [--json] [--stats]\n"
+           "       quillmere-cli export LABEL -o OUT.BMP [--config FILE]\n"
+           "                     (--band B | --rgb R,G,B) [--levels L:H[,L:H,L:H] |\n"
+           "                     --auto-true-colour]\n"
            "       quillmere-cli --help\n";
 }
 
 const char* helpText() {
     return "usage: quillmere-cli info LABEL [--config FILE] [--json] [--stats]\n"
+           "       quillmere-cli export LABEL -o OUT.BMP [--config FILE]\n"
+           "                     (--band B | --rgb R,G,B) [--levels L:H[,L:H,L:H] |\n"
+           "                     --auto-true-colour]\n"
            "       quillmere-cli --help\n"
            "\n"
-           "Opens a product as the viewer's open command does and reports what it finds:\n"
-           "the label file LABEL is parsed, the label's satellite, sensor and logical\n"
-           "format are looked up in the configuration file, and the band files in the\n"
-           "product directory (LABEL without its extension) are discovered and measured.\n"
+           "Both commands open a product as the viewer's open command does: the label\n"
+           "file LABEL is parsed, the label's satellite, sensor and logical format are\n"
+           "looked up in the configuration file, and the band files in the product\n"
+           "directory (LABEL without its extension) are discovered and measured.\n"
            "\n"
-           "The report holds the parse result, the label's name/value pairs in list order\n"
-           "(known keys first), satellite, sensor, logical format, format code, file-name\n"
-           "mask, whether discovery ran to its end, and for each band its index, display\n"
-           "name, path, file size, record length, line count, pixels per line, first\n"
-           "pixel offset, trailing bytes, prefix, suffix, left fill and right fill bytes.\n"
-           "With --stats each band is also loaded as the viewer loads it, bottom line\n"
-           "first, and its histogram reported: the 256 pixel counts, the mean, the mode\n"
-           "bin (the most frequent value from 1 to 255), the deviation and the 256 bar\n"
-           "heights of the histogram panel; the pixels are freed before the next band.\n"
+           "info reports what it finds: the parse result, the label's name/value pairs\n"
+           "in list order (known keys first), satellite, sensor, logical format, format\n"
+           "code, file-name mask, whether discovery ran to its end, and for each band its\n"
+           "index (from 0), display name, path, file size, record length, line count,\n"
+           "pixels per line, first pixel offset, trailing bytes, prefix, suffix, left fill\n"
+           "and right fill bytes. With --stats each band is also loaded as the viewer\n"
+           "loads it, bottom line first, and its histogram reported: the 256 pixel\n"
+           "counts, the mean, the mode bin (the most frequent value from 1 to 255), the\n"
+           "deviation and the 256 bar heights of the histogram panel; the pixels are\n"
+           "freed before the next band.\n"
            "\n"
-           "options:\n"
+           "export saves the picture as the viewer's save command does after the same\n"
+           "choices, byte for byte: --band shows one band in grey (single-band mode,\n"
+           "an 8-bit file with a grey palette), --rgb three bands as red, green and blue\n"
+           "(three-band mode, a 24-bit file). The bands are applied as the band change\n"
+           "applies them (bands that differ in file size, line count or pixels per line\n"
+           "are refused), then the levels, then the whole picture is written at full\n"
+           "resolution, rows bottom-up. Without --levels or --auto-true-colour every\n"
+           "channel keeps the full range 0:255, which leaves the pixels as they are.\n"
+           "\n"
+           "info options:\n"
            "  --config FILE  read FILE instead of QMDATA.INI beside this program\n"
            "  --json         print one JSON object instead of plain text; its keys are\n"
            "                 parseResult, label (a list of {name, value}), satellite,\n"
@@ -98,12 +118,35 @@ const char* helpText() {
            "                 band loaded (false when its file cannot be read or it is\n"
            "                 too large to load) and, when loaded, counts, mean,\n"
            "                 modeBin, deviation and heights\n"
+           "\n"
+           "export options:\n"
+           "  -o OUT.BMP     the bitmap file to write; an existing file is replaced\n"
+           "  --config FILE  read FILE instead of QMDATA.INI beside this program\n"
+           "  --band B       single-band mode showing band B. A band is given by its\n"
+           "                 number in the band choosers, from 1 (info's index + 1), or\n"
+           "                 by its display name (in the system's code page or UTF-8);\n"
+           "                 a word of digits only is always a number\n"
+           "  --rgb R,G,B    three-band mode: red, green and blue bands; - leaves a\n"
+           "                 channel without a band, which gives 0 bytes\n"
+           "  --levels L:H   the input levels: L maps to 0 and H to 255, any 32-bit\n"
+           "                 whole numbers; one pair with --band, three (red, green,\n"
+           "                 blue) with --rgb, where a channel without a band ignores\n"
+           "                 its pair. A band shown on two channels takes the later pair\n"
+           "  --auto-true-colour\n"
+           "                 the automatic true-colour levels from the three bands'\n"
+           "                 means and deviations; needs --rgb with three bands\n"
+           "\n"
            "  -h, --help     show this text\n"
            "\n"
            "exit status:\n"
-           "  0  the label file was read, whether or not bands were found\n"
-           "  1  the label file could not be read (missing, unreadable or not a label\n"
-           "     file); the reason goes to standard error, the report still follows\n"
+           "  0  info: the label file was read, whether or not bands were found;\n"
+           "     export: the file was written\n"
+           "  1  info: the label file could not be read (missing, unreadable or not a\n"
+           "     label file); the reason goes to standard error, the report still\n"
+           "     follows. export: nothing or not all was written; standard error names\n"
+           "     the file and the reason (label unreadable, band not found, bands of\n"
+           "     different sizes, band not loaded, levels refused, output file not\n"
+           "     created or written, picture too large for a bitmap file)\n"
            "  2  the command line is wrong\n";
 }
 

@@ -4,23 +4,46 @@
 #include <string>
 #include <vector>
 
+#include "view/level_range.h"
+
 namespace qm::cli {
 
+inline constexpr char kProgramName[] = "quillmere-cli";
+
+// What stands for "no band" in a channel of --rgb.
+inline constexpr char kNoBandChoice[] = "-";
+
 struct Arguments {
-    enum class Action { Info, Help, UsageError };
+    enum class Action { Info, Export, Help, UsageError };
 
     Action action = Action::UsageError;
-    std::string labelPath;   // as given, for "info"
+    std::string labelPath;   // as given
     std::string configPath;  // as given to --config; empty for QMDATA.INI beside the program
+    std::string error;       // what is wrong, for a usage error
+
+    // info
     bool json = false;
     bool stats = false;  // load every band and report its histogram
-    std::string error;   // what is wrong, for a usage error
+
+    // export
+    std::string outputPath;  // as given to -o
+    // One band (--band, single-band mode) or three (--rgb, red, green, blue), each a
+    // 1-based catalogue index, a display name or kNoBandChoice.
+    std::vector<std::string> bands;
+    // Empty, or one pair per entry of bands (--levels).
+    std::vector<LevelRange> levels;
+    bool autoTrueColour = false;
 };
 
 // Reads the arguments after the program name:
-// "info LABEL [--config FILE] [--json] [--stats]"
+//   info LABEL [--config FILE] [--json] [--stats]
+//   export LABEL -o OUT [--config FILE] (--band B | --rgb R,G,B)
+//          [--levels L:H[,L:H,L:H] | --auto-true-colour]
 // with the options in any order after the command, or --help / -h anywhere.
 Arguments parseArguments(const std::vector<std::string>& arguments);
+
+// A usage error with the given reason.
+Arguments usageError(std::string error);
 
 // The short form of the command line, for usage errors.
 const char* usageLine();

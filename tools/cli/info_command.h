@@ -1,19 +1,14 @@
-// quillmere-cli as a function, so that tests run it in-process: the arguments after
-// the program name in, the report and messages out, the exit status back.
+// quillmere-cli info: the open sequence on a product, reported as text or JSON.
 #pragma once
 
 #include <ostream>
-#include <string>
-#include <vector>
+
+#include "tools/cli/arguments.h"
 
 namespace qm::cli {
 
-inline constexpr int kExitLabelRead = 0;
-inline constexpr int kExitLabelUnreadable = 1;
-inline constexpr int kExitUsage = 2;
-
-// Arguments are in the program's own code page, as the system hands them over.
-// The current directory and the configuration file choice are as before on return.
-int runCommandLine(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);
+// The report goes to out, the reason an unreadable label could not be read to err.
+// kExitLabelRead or kExitLabelUnreadable.
+int runInfo(const Arguments& arguments, std::ostream& out, std::ostream& err);
 
 }  // namespace qm::cli

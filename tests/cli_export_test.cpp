@@ -1,0 +1,499 @@
+// quillmere-cli export, run in-process on small products built in temporary
+// folders; every file it writes is read back with a bitmap reader of its own.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <nlohmann/json.hpp>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "platform/platform.h"
+#include "tests/support/product_files.h"
+#include "tests/support/temp_dir.h"
+#include "tools/cli/command_line.h"
+#include "view/auto_levels.h"
+#include "view/levels.h"
+#include "view/texts.h"
+
+namespace qm {
+namespace {
+
+using nlohmann::json;
+using Strings = std::vector<std::string>;
+using Bytes = std::vector<std::uint8_t>;
+// A band's pixels as its file holds them: the top line of the picture first.
+using Lines = std::vector<Bytes>;
+
+constexpr int kWidth = 5;
+constexpr int kHeight = 4;
+
+std::string utf8(std::u8string_view text) {
+    return std::string(text.begin(), text.end());
+}
+
+// A program text as the console shows it: UTF-8 on POSIX, the program's own code
+// page bytes on Windows.
+std::string consoleText([[maybe_unused]] const char* programText,
+                        [[maybe_unused]] std::u8string_view utf8Text) {
+#ifdef _WIN32
+    return programText;
+#else
+    return utf8(utf8Text);
+#endif
+}
+
+// Bands 1 to 3 of each product: values that tell band, line and column apart.
+Lines bandLines(int band) {
+    Lines lines(kHeight, Bytes(kWidth));
+    for (int k = 0; k < kHeight; ++k) {
+        for (int j = 0; j < kWidth; ++j)
+            lines[k][j] = static_cast<std::uint8_t>(60 * (band - 1) + 10 * k + j + 1);
+    }
+    return lines;
+}
+
+// Band 5 of the record product: its top line holds the values the level tests map.
+Lines levelLines() {
+    Lines lines = bandLines(1);
+    lines[0] = {40, 50, 100, 150, 200};
+    return lines;
+}
+
+// Records of 31 bytes: 12-byte header, 8-byte prefix, 1 left fill byte, the 5
+// pixels, 2 right fill bytes and a 3-byte suffix.
+constexpr std::uint32_t kRecordLength = 31;
+constexpr std::size_t kFirstPixelOffset = 21;
+
+std::string recordBandFile(const Lines& lines, std::uint32_t recordLength = kRecordLength) {
+    std::string file =
+        test::RecordBand{recordLength, lines.size() + 1, "   8", "   3", {1, 2}, {1, 2}}.bytes();
+    for (std::size_t k = 0; k < lines.size(); ++k)
+        file.replace((k + 1) * recordLength + kFirstPixelOffset, lines[k].size(),
+                     std::string(lines[k].begin(), lines[k].end()));
+    return file;
+}
+
+std::string fastBandFile(const Lines& lines) {
+    std::string file;
+    for (const Bytes& line : lines)
+        file.append(line.begin(), line.end());
+    return file;
+}
+
+constexpr char kConfiguration[] =
+    "[Logical Format]\r\nREC=1\r\nFAST=2\r\n"
+    "[FileNameMask]\r\nREC=*.DAT\r\nFAST=*_B*.FST\r\n"
+    "[SAT1OPT]\r\nBAND1=赤バンド\r\n"
+    "PrefixPos=20\r\nPrefixSize=4\r\nSuffixPos=24\r\nSuffixSize=4\r\n"
+    "LeftFillPos=16\r\nLeftFillSize=2\r\nRightFillPos=18\r\nRightFillSize=2\r\n";
+
+// A bitmap file as bytes, read with nothing of the program's own.
+class Bitmap {
+  public:
+    explicit Bitmap(const std::filesystem::path& path) {
+        std::ifstream in(path, std::ios::binary);
+        bytes_.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
+
+    std::size_t size() const { return bytes_.size(); }
+    std::uint32_t u32(std::size_t at) const {
+        return bytes_[at] | bytes_[at + 1] << 8 | bytes_[at + 2] << 16 |
+               static_cast<std::uint32_t>(bytes_[at + 3]) << 24;
+    }
+    std::uint16_t u16(std::size_t at) const {
+        return static_cast<std::uint16_t>(bytes_[at] | bytes_[at + 1] << 8);
+    }
+    std::int32_t width() const { return static_cast<std::int32_t>(u32(18)); }
+    std::int32_t height() const { return static_cast<std::int32_t>(u32(22)); }
+    int bytesPerPixel() const { return u16(28) / 8; }
+    std::size_t stride() const { return (bytesPerPixel() * width() + 3) / 4 * 4; }
+    std::size_t rowBytes() const { return static_cast<std::size_t>(bytesPerPixel() * width()); }
+
+    // File row r without its padding; row 0 is the first after the headers.
+    Bytes row(int r) const {
+        const auto start = bytes_.begin() + u32(10) + r * stride();
+        return Bytes(start, start + rowBytes());
+    }
+    Bytes padding(int r) const {
+        const auto start = bytes_.begin() + u32(10) + r * stride() + rowBytes();
+        return Bytes(start, start + (stride() - rowBytes()));
+    }
+    Lines rows() const {
+        Lines all;
+        for (int r = 0; r < height(); ++r)
+            all.push_back(row(r));
+        return all;
+    }
+
+  private:
+    Bytes bytes_;
+};
+
+// The headers of an uncompressed bottom-up file of that depth and size, the grey
+// palette of an 8-bit one, zero padding, and nothing after the last row.
+void expectWellFormed(const Bitmap& bitmap, int bits, int width, int height) {
+    ASSERT_GE(bitmap.size(), 58u);
+    const std::uint32_t offset = bits == 8 ? 1078 : 58;
+    EXPECT_EQ(bitmap.u16(0), 0x4D42);  // "BM"
+    EXPECT_EQ(bitmap.u32(2), bitmap.size());
+    EXPECT_EQ(bitmap.u32(10), offset);
+    EXPECT_EQ(bitmap.u32(14), 40u);
+    EXPECT_EQ(bitmap.width(), width);
+    EXPECT_EQ(bitmap.height(), height);
+    EXPECT_EQ(bitmap.u16(26), 1);
+    EXPECT_EQ(bitmap.u16(28), bits);
+    EXPECT_EQ(bitmap.u32(30), 0u);
+    EXPECT_EQ(bitmap.u32(54), 0u);
+    ASSERT_EQ(bitmap.size(), offset + bitmap.stride() * static_cast<std::size_t>(height));
+    for (std::uint32_t i = 1; bits == 8 && i < 256; ++i)
+        ASSERT_EQ(bitmap.u32(54 + 4 * i), i | i << 8 | i << 16) << "palette entry " << i;
+    for (int r = 0; r < height; ++r)
+        EXPECT_EQ(bitmap.padding(r), Bytes(bitmap.stride() - bitmap.rowBytes(), 0)) << r;
+}
+
+// File row r holds line height - 1 - r: the bottom line of the picture comes first.
+Lines bottomUp(const Lines& lines) {
+    return Lines(lines.rbegin(), lines.rend());
+}
+
+// Rows of blue, green, red from three channels' lines (null: a channel without a band).
+Lines colourRows(const Lines* red, const Lines* green, const Lines* blue) {
+    Lines rows(kHeight, Bytes(3 * kWidth, 0));
+    const Lines* channels[] = {blue, green, red};
+    for (int r = 0; r < kHeight; ++r) {
+        for (int j = 0; j < kWidth; ++j) {
+            for (int c = 0; c < 3; ++c) {
+                if (channels[c])
+                    rows[r][3 * j + c] = (*channels[c])[kHeight - 1 - r][j];
+            }
+        }
+    }
+    return rows;
+}
+
+// Each line through its own mapping of pixel values.
+Lines mapped(const Lines& lines, const std::array<std::uint8_t, 256>& table) {
+    Lines out = lines;
+    for (Bytes& line : out) {
+        for (std::uint8_t& pixel : line)
+            pixel = table[pixel];
+    }
+    return out;
+}
+
+struct CliResult {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+class CliExportTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        startDirectory_ = platform::currentDirectory();
+        dir_.writeFile("QMDATA.INI", kConfiguration);
+        writeRecordProduct();
+        writeFastProduct();
+    }
+    void TearDown() override { platform::setCurrentDirectory(startDirectory_); }
+
+    static CliResult run(const Strings& arguments, cli::Progress progress = cli::Progress::Hidden) {
+        std::ostringstream out, err;
+        const int status = cli::runCommandLine(arguments, out, err, progress);
+        return {status, out.str(), err.str()};
+    }
+
+    // "export LABEL -o OUT.BMP --config QMDATA.INI" and the choices.
+    CliResult exportTo(std::string_view label, std::string_view output,
+                       const Strings& choices) const {
+        Strings arguments = {"export",          dir_.path(label), "-o",
+                             dir_.path(output), "--config",       dir_.path("QMDATA.INI")};
+        arguments.insert(arguments.end(), choices.begin(), choices.end());
+        return run(arguments);
+    }
+
+    // SCENE01, record format: bands 1 to 3, band 4 one pixel wider, band 5 for levels.
+    void writeRecordProduct() const {
+        dir_.writeFile(
+            "SCENE01.LAB",
+            test::labelText({{"Satellite : SAT1", "Sensor : OPT", "Logical Format : REC"}}));
+        for (int b = 1; b <= 3; ++b)
+            dir_.writeFile("SCENE01/SCENE_B" + std::to_string(b) + ".DAT",
+                           recordBandFile(bandLines(b)));
+        dir_.writeFile("SCENE01/SCENE_B4.DAT", recordBandFile(bandLines(1), kRecordLength + 1));
+        dir_.writeFile("SCENE01/SCENE_B5.DAT", recordBandFile(levelLines()));
+    }
+
+    // SCENE02, fast format: SCENE_B10, B20 and B30 hold the lines of bands 1 to 3.
+    void writeFastProduct() const {
+        dir_.writeFile(
+            "SCENE02.LAB",
+            test::labelText({{"Satellite : SAT1", "Sensor : OPT", "Logical Format : FAST"}}));
+        dir_.writeFile("SCENE02/L7A_HRF.FST", test::fastHeader("5 ", "4 "));
+        for (int b = 1; b <= 3; ++b)
+            dir_.writeFile("SCENE02/SCENE_B" + std::to_string(b) + "0.FST",
+                           fastBandFile(bandLines(b)));
+    }
+
+    Bitmap bitmap(std::string_view name) const { return Bitmap(dir_.native(name)); }
+    bool exists(std::string_view name) const { return std::filesystem::exists(dir_.native(name)); }
+
+    test::TempDir dir_;
+    std::string startDirectory_;
+};
+
+TEST_F(CliExportTest, SingleBandGivesGreyRowsBottomUp) {
+    const struct {
+        const char* label;
+        const char* band;
+    } cases[] = {
+        {"SCENE01.LAB", "2"},
+        {"SCENE02.LAB", "SCENE_B20.FST"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.label);
+        dir_.writeFile("OUT.BMP", std::string(5000, 'x'));  // replaced, not kept
+        const CliResult result = exportTo(c.label, "OUT.BMP", {"--band", c.band});
+        ASSERT_EQ(result.status, cli::kExitSuccess) << result.err;
+        EXPECT_EQ(result.out, "");
+        EXPECT_EQ(result.err, "");
+
+        const Bitmap file = bitmap("OUT.BMP");
+        expectWellFormed(file, 8, kWidth, kHeight);
+        EXPECT_EQ(file.size(), 1078u + 8 * kHeight);
+        EXPECT_EQ(file.rows(), bottomUp(bandLines(2)));
+    }
+}
+
+TEST_F(CliExportTest, ThreeBandsGiveBlueGreenRedRowsBottomUp) {
+    const Lines one = bandLines(1), two = bandLines(2), three = bandLines(3);
+    const struct {
+        const char* label;
+        const char* rgb;
+        Lines expected;
+    } cases[] = {
+        {"SCENE01.LAB", "3,1,2", colourRows(&three, &one, &two)},
+        {"SCENE02.LAB", "3,1,2", colourRows(&three, &one, &two)},
+        {"SCENE01.LAB", "1,-,3", colourRows(&one, nullptr, &three)},
+        {"SCENE01.LAB", "-,-,2", colourRows(nullptr, nullptr, &two)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.label) + " " + c.rgb);
+        const CliResult result = exportTo(c.label, "OUT.BMP", {"--rgb", c.rgb});
+        ASSERT_EQ(result.status, cli::kExitSuccess) << result.err;
+        EXPECT_EQ(result.err, "");
+
+        const Bitmap file = bitmap("OUT.BMP");
+        expectWellFormed(file, 24, kWidth, kHeight);
+        EXPECT_EQ(file.size(), 58u + 16 * kHeight);  // 15 bytes a row and 1 of padding
+        EXPECT_EQ(file.rows(), c.expected);
+    }
+}
+
+TEST_F(CliExportTest, BandsAreChosenByNumberOrByDisplayName) {
+    ASSERT_EQ(exportTo("SCENE01.LAB", "BY_NUMBER.BMP", {"--band", "1"}).status, cli::kExitSuccess);
+    const Lines expected = bitmap("BY_NUMBER.BMP").rows();
+    ASSERT_EQ(expected, bottomUp(bandLines(1)));
+    for (const std::string& name : {std::string("赤バンド"), utf8(u8"赤バンド")}) {
+        const CliResult result = exportTo("SCENE01.LAB", "BY_NAME.BMP", {"--band", name});
+        ASSERT_EQ(result.status, cli::kExitSuccess) << result.err;
+        EXPECT_EQ(bitmap("BY_NAME.BMP").rows(), expected);
+    }
+}
+
+TEST_F(CliExportTest, LevelsMapEachChannelThroughItsOwnPair) {
+    // The top line of band 5 is 40, 50, 100, 150, 200; it is the last row of the file.
+    const struct {
+        const char* name;
+        Strings choices;
+        Bytes topRow;
+    } cases[] = {
+        {"grey 50:150", {"--band", "5", "--levels", "50:150"}, {0, 0, 127, 254, 255}},
+        {"the widest pair",
+         {"--band", "5", "--levels", "-2147483648:2147483647"},
+         {127, 127, 127, 127, 127}},
+        {"high below low", {"--band", "5", "--levels", "150:50"}, {255, 254, 127, 0, 0}},
+        // Red through 50:150, green (band 1) through 0:255 unchanged, blue has no band.
+        {"colour",
+         {"--rgb", "5,1,-", "--levels", "50:150,0:255,7:9"},
+         {0, 1, 0, 0, 2, 0, 0, 3, 127, 0, 4, 254, 0, 5, 255}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const CliResult result = exportTo("SCENE01.LAB", "OUT.BMP", c.choices);
+        ASSERT_EQ(result.status, cli::kExitSuccess) << result.err;
+        EXPECT_EQ(bitmap("OUT.BMP").row(kHeight - 1), c.topRow);
+    }
+}
+
+TEST_F(CliExportTest, AutomaticTrueColourLevelsComeFromTheBandsStatistics) {
+    const CliResult stats = run({"info", dir_.path("SCENE01.LAB"), "--config",
+                                 dir_.path("QMDATA.INI"), "--json", "--stats"});
+    ASSERT_EQ(stats.status, cli::kExitSuccess) << stats.err;
+    const json bands = json::parse(stats.out)["bands"];
+    // Red band 3, green band 1, blue band 2.
+    const int numbers[] = {3, 1, 2};
+    std::array<BandStatistics, 3> statistics{};
+    for (int c = 0; c < 3; ++c) {
+        const json& band = bands[numbers[c] - 1];
+        statistics[c] = {band["mean"].get<std::int32_t>(), band["deviation"].get<std::int32_t>()};
+    }
+    const std::array<InputLevels, 3> levels = trueColourLevels(statistics);
+    Lines channels[3];
+    for (int c = 0; c < 3; ++c) {
+        channels[c] = mapped(bandLines(numbers[c]), levelTable(mapLevel, levels[c]));
+        // Neither all black nor all white: the levels show in the bytes.
+        ASSERT_NE(channels[c], Lines(kHeight, Bytes(kWidth, 0))) << c;
+        ASSERT_NE(channels[c], Lines(kHeight, Bytes(kWidth, 255))) << c;
+    }
+
+    const CliResult result =
+        exportTo("SCENE01.LAB", "OUT.BMP", {"--rgb", "3,1,2", "--auto-true-colour"});
+    ASSERT_EQ(result.status, cli::kExitSuccess) << result.err;
+    EXPECT_EQ(bitmap("OUT.BMP").rows(), colourRows(&channels[0], &channels[1], &channels[2]));
+}
+
+TEST_F(CliExportTest, AutomaticTrueColourLevelsNeedThreeBands) {
+    const std::string message =
+        texts::kThreeBandsNeededCaption + std::string(": ") + texts::kThreeBandsNeeded;
+    const std::string shown =
+        consoleText(message.c_str(),
+                    u8"選択バンド数が少ないか、単バンドモードです。: "
+                    u8"これを実行するには、可視域の３バンドを選択する必要があります。");
+    for (const Strings& choices : {Strings{"--band", "1", "--auto-true-colour"},
+                                   Strings{"--rgb", "1,-,3", "--auto-true-colour"}}) {
+        SCOPED_TRACE(choices[1]);
+        const CliResult result = exportTo("SCENE01.LAB", "OUT.BMP", choices);
+        EXPECT_EQ(result.status, cli::kExitFailure);
+        EXPECT_NE(result.err.find(shown + "\n"), std::string::npos) << result.err;
+        EXPECT_NE(result.err.find(dir_.path("SCENE01.LAB")), std::string::npos) << result.err;
+        EXPECT_FALSE(exists("OUT.BMP"));
+    }
+}
+
+TEST_F(CliExportTest, BandsOfDifferentSizesAreRefused) {
+    const CliResult result = exportTo("SCENE01.LAB", "OUT.BMP", {"--rgb", "1,4,-"});
+    EXPECT_EQ(result.status, cli::kExitFailure);
+    const std::string box = consoleText("ERROR: サイズの違うデータを扱おうとしました。",
+                                        u8"ERROR: サイズの違うデータを扱おうとしました。");
+    EXPECT_EQ(result.err.find(box + "\n"), 0u) << result.err;
+    EXPECT_NE(result.err.find("SCENE_B4.DAT (160 bytes, 6 x 4)"), std::string::npos) << result.err;
+    EXPECT_FALSE(exists("OUT.BMP"));
+}
+
+TEST_F(CliExportTest, FailuresExitWithOneNamingTheFileAndTheReason) {
+    dir_.writeFile(
+        "SCENE03.LAB",
+        test::labelText({{"Satellite : SAT1", "Sensor : OPT", "Logical Format : FAST"}}));
+    dir_.writeFile("SCENE03/L7A_HRF.FST", test::fastHeader("65536 ", "65536 "));
+    dir_.writeFile("SCENE03/SCENE_B10.FST", "too large to load");
+    const struct {
+        const char* name;
+        Strings words;  // label, output file, band choice
+        const char* namedFile;
+        const char* reason;
+    } cases[] = {
+        {"unknown name",
+         {"SCENE01.LAB", "OUT.BMP", "--band", "NOPE"},
+         "SCENE01.LAB",
+         "no band \"NOPE\" among the product's 5 bands"},
+        {"number 0", {"SCENE01.LAB", "OUT.BMP", "--band", "0"}, "SCENE01.LAB", "no band \"0\""},
+        {"number past the last",
+         {"SCENE01.LAB", "OUT.BMP", "--rgb", "1,2,6"},
+         "SCENE01.LAB",
+         "no band \"6\""},
+        {"label missing",
+         {"MISSING.LAB", "OUT.BMP", "--band", "1"},
+         "MISSING.LAB",
+         "cannot examine the file"},
+        {"band too large to load",
+         {"SCENE03.LAB", "OUT.BMP", "--band", "1"},
+         "SCENE03/SCENE_B10.FST",
+         "cannot load the band file"},
+        {"output folder missing",
+         {"SCENE01.LAB", "NO_FOLDER/OUT.BMP", "--band", "1"},
+         "NO_FOLDER/OUT.BMP",
+         "cannot create or write the file"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const CliResult result =
+            exportTo(c.words[0], c.words[1], Strings(c.words.begin() + 2, c.words.end()));
+        EXPECT_EQ(result.status, cli::kExitFailure);
+        const std::string message = "quillmere-cli: " + dir_.path(c.namedFile) + ": " + c.reason;
+        EXPECT_NE(result.err.find(message), std::string::npos) << result.err;
+        EXPECT_FALSE(exists(c.words[1]));
+    }
+}
+
+TEST_F(CliExportTest, UsageErrorsExitWithTwo) {
+    const struct {
+        Strings words;
+        const char* reason;
+    } cases[] = {
+        {{}, "no label file"},
+        {{"L.LAB"}, "no output file"},
+        {{"L.LAB", "-o", "O.BMP"}, "no band chosen"},
+        {{"L.LAB", "-o"}, "-o needs a value"},
+        {{"L.LAB", "-o", "O.BMP", "--band", "1", "--rgb", "1,2,3"}, "choose the bands once"},
+        {{"L.LAB", "-o", "O.BMP", "--band", "-"}, "--band needs a band"},
+        {{"L.LAB", "-o", "O.BMP", "--rgb", "1,2"}, "--rgb needs three bands"},
+        {{"L.LAB", "-o", "O.BMP", "--rgb", "1,,3"}, "--rgb needs three bands"},
+        {{"L.LAB", "-o", "O.BMP", "--rgb", "-,-,-"}, "--rgb needs at least one band"},
+        {{"L.LAB", "-o", "O.BMP", "--band", "1", "--levels", "1:2,3:4,5:6"}, "one pair"},
+        {{"L.LAB", "-o", "O.BMP", "--rgb", "1,2,3", "--levels", "1:2"}, "three pairs"},
+        {{"L.LAB", "-o", "O.BMP", "--band", "1", "--levels", "50-150"}, "pairs L:H"},
+        {{"L.LAB", "-o", "O.BMP", "--band", "1", "--levels", "0:2147483648"}, "pairs L:H"},
+        {{"L.LAB", "-o", "O.BMP", "--band", "1", "--levels", "0:255", "--auto-true-colour"},
+         "exclude each other"},
+        {{"L.LAB", "-o", "O.BMP", "--band", "1", "--zoom"}, "unknown option --zoom"},
+        {{"L.LAB", "M.LAB", "-o", "O.BMP", "--band", "1"}, "more than one label file"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.reason);
+        Strings arguments = {"export"};
+        arguments.insert(arguments.end(), c.words.begin(), c.words.end());
+        const CliResult result = run(arguments);
+        EXPECT_EQ(result.status, cli::kExitUsage);
+        EXPECT_NE(result.err.find(c.reason), std::string::npos) << result.err;
+        EXPECT_NE(result.err.find("quillmere-cli export LABEL -o OUT.BMP"), std::string::npos);
+    }
+}
+
+TEST_F(CliExportTest, RelativePathsCountFromTheStartDirectory) {
+    ASSERT_TRUE(platform::setCurrentDirectory(dir_.path()));
+    const std::string here = platform::currentDirectory();
+
+    const CliResult result =
+        run({"export", "SCENE01.LAB", "-o", "OUT.BMP", "--config", "QMDATA.INI", "--band", "1"});
+    ASSERT_EQ(result.status, cli::kExitSuccess) << result.err;
+    EXPECT_EQ(platform::currentDirectory(), here);
+    EXPECT_TRUE(exists("OUT.BMP"));  // not in the product directory, made current meanwhile
+    EXPECT_FALSE(exists("SCENE01/OUT.BMP"));
+}
+
+TEST_F(CliExportTest, ProgressLineOnlyWhenAskedForAndWipedAtTheEnd) {
+    Strings arguments = {"export",   dir_.path("SCENE01.LAB"), "-o",     dir_.path("OUT.BMP"),
+                         "--config", dir_.path("QMDATA.INI"),  "--band", "1"};
+    const CliResult quiet = run(arguments);
+    ASSERT_EQ(quiet.status, cli::kExitSuccess);
+    EXPECT_EQ(quiet.err, "");
+
+    const CliResult shown = run(arguments, cli::Progress::Shown);
+    ASSERT_EQ(shown.status, cli::kExitSuccess);
+    EXPECT_NE(shown.err.find("writing " + dir_.path("OUT.BMP")), std::string::npos);
+    EXPECT_EQ(shown.err.find('\n'), std::string::npos);
+    ASSERT_FALSE(shown.err.empty());
+    EXPECT_EQ(shown.err.back(), '\r');
+    // What is left on the line after the last carriage return but one is blank.
+    const std::size_t wipe = shown.err.rfind('\r', shown.err.size() - 2);
+    EXPECT_EQ(shown.err.find_first_not_of(' ', wipe + 1), shown.err.size() - 1);
+}
+
+}  // namespace
+}  // namespace qm

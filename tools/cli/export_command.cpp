@@ -1,0 +1,155 @@
+#include "tools/cli/export_command.h"
+
+#include <optional>
+#include <string>
+
+#include "platform/platform.h"
+#include "product/paths.h"
+#include "tools/cli/band_choice.h"
+#include "tools/cli/command_scope.h"
+#include "tools/cli/console_message_boxes.h"
+#include "tools/cli/opened_product.h"
+#include "tools/cli/progress_line.h"
+#include "view/band_change.h"
+#include "view/bitmap_file.h"
+#include "view/image_view.h"
+
+namespace qm::cli {
+namespace {
+
+// One export: the steps share the arguments, the stream for messages and the
+// progress line.
+class ExportRun {
+  public:
+    ExportRun(const Arguments& arguments, std::ostream& err, ProgressLine& progress)
+        : arguments_(arguments), err_(err), progress_(progress) {}
+
+    int run();
+
+  private:
+    int fail(const std::string& file, const std::string& reason) const;
+    std::optional<ChosenBands> chooseBands(const ProductCatalog& catalog) const;
+    bool applyLevels(ImageView& view, ChannelLevels& levels) const;
+    int write(const ImageView& view, const std::string& outputPath) const;
+
+    const Arguments& arguments_;
+    std::ostream& err_;
+    ProgressLine& progress_;
+};
+
+int ExportRun::fail(const std::string& file, const std::string& reason) const {
+    progress_.clear();
+    err_ << platform::consoleTextFromAnsi(std::string(kProgramName) + ": " + file + ": " + reason)
+         << '\n';
+    return kExitFailure;
+}
+
+std::optional<ChosenBands> ExportRun::chooseBands(const ProductCatalog& catalog) const {
+    ChosenBands chosen{};
+    for (std::size_t i = 0; i < arguments_.bands.size(); ++i) {
+        const std::string& word = arguments_.bands[i];
+        if (word == kNoBandChoice)
+            continue;
+        chosen[i] = findBand(catalog, word);
+        if (!chosen[i]) {
+            fail(arguments_.labelPath, "no band \"" + word + "\" among the product's " +
+                                           std::to_string(catalog.bandCount()) + " bands");
+            return std::nullopt;
+        }
+    }
+    return chosen;
+}
+
+// "SCENE_B1.DAT (8800 bytes, 788 x 10), ..."
+std::string describeSizes(const ChosenBands& chosen) {
+    std::string text;
+    for (const BandImage* band : chosen) {
+        if (!band)
+            continue;
+        text += (text.empty() ? "" : ", ") + lastPathComponent(band->path()) + " (" +
+                std::to_string(band->fileSize()) + " bytes, " +
+                std::to_string(band->pixelsPerLine()) + " x " + std::to_string(band->lineCount()) +
+                ")";
+    }
+    return text;
+}
+
+// The first channel whose band the view could not load: its load failed, or one
+// before it did and the view stopped there.
+const BandImage* unloadedBand(const ImageView& view) {
+    for (int i = 0; i < ImageView::kChannelCount; ++i) {
+        if (view.channel(i) && !view.shownBand(i))
+            return view.channel(i);
+    }
+    return nullptr;
+}
+
+// The pairs of --levels, or the automatic ones; false when the automatic ones are
+// refused. After the band change every pair is the full range already.
+bool ExportRun::applyLevels(ImageView& view, ChannelLevels& levels) const {
+    if (arguments_.autoTrueColour) {
+        if (applyTrueColourLevels(view, levels))
+            return true;
+        fail(arguments_.labelPath, "--auto-true-colour needs three bands, chosen with --rgb");
+        return false;
+    }
+    if (arguments_.levels.empty())
+        return true;
+    for (std::size_t i = 0; i < arguments_.levels.size() && i < levels.size(); ++i)
+        levels[i] = arguments_.levels[i];
+    view.applyLevels(levels);
+    return true;
+}
+
+int ExportRun::write(const ImageView& view, const std::string& outputPath) const {
+    if (!bitmapFileLayout(view.mode(), view.pixelsPerLine(), view.lineCount())) {
+        return fail(arguments_.outputPath, "a picture of " + std::to_string(view.pixelsPerLine()) +
+                                               " x " + std::to_string(view.lineCount()) +
+                                               " pixels is too large for a bitmap file");
+    }
+    progress_.show(std::string(kProgramName) + ": writing " + arguments_.outputPath);
+    if (!view.exportBitmap(outputPath))
+        return fail(arguments_.outputPath, "cannot create or write the file");
+    return kExitSuccess;
+}
+
+int ExportRun::run() {
+    // Both paths are made full before discovery moves into the product directory.
+    const ConfigurationChoice configuration(fullProgramPath(arguments_.configPath));
+    const std::string outputPath =
+        platform::fullPath(platform::fromNativePath(arguments_.outputPath));
+    if (outputPath.empty())
+        return fail(arguments_.outputPath, "cannot create the file (path too long or invalid)");
+
+    progress_.show(std::string(kProgramName) + ": opening " + arguments_.labelPath);
+    const OpenedProduct product(fullProgramPath(arguments_.labelPath));
+    if (!product.labelRead())
+        return fail(arguments_.labelPath, parseResultMeaning(product.parseResult()));
+    const std::optional<ChosenBands> chosen = chooseBands(product.catalog());
+    if (!chosen)
+        return kExitFailure;
+
+    progress_.show(std::string(kProgramName) + ": loading bands");
+    ImageView view;
+    view.setMode(arguments_.bands.size() == 1 ? kSingleBandMode : kThreeBandMode);
+    ChannelLevels levels;
+    if (!changeBands(view, *chosen, levels, nullptr))
+        return fail(arguments_.labelPath, "the bands differ in size: " + describeSizes(*chosen));
+    if (const BandImage* band = unloadedBand(view))
+        return fail(band->path(), "cannot load the band file");
+
+    if (!applyLevels(view, levels))
+        return kExitFailure;
+    return write(view, outputPath);
+}
+
+}  // namespace
+
+int runExport(const Arguments& arguments, std::ostream& err, Progress progress) {
+    const CurrentDirectoryKeeper keeper;
+    ProgressLine line(err, progress == Progress::Shown);
+    const ConsoleMessageBoxes boxes(err, line);
+    return ExportRun(arguments, err, line).run();
+}
+
+}  // namespace qm::cli
