@@ -1,10 +1,19 @@
 #!/usr/bin/env bash
 # Builds the benchmarks (preset "bench": optimised, no sanitisers, no tests) and
-# runs them. For each band format the table shows raw_ms (a plain read of the whole
-# file), load_ms (loadPixels with its histogram), their ratio, histogram_ms (the
-# histogram pass alone) and touched_ms (the raw read plus one access to each page
-# of its buffer) with touched_ratio (load_ms over it). Extra arguments go to the
-# benchmark program.
+# runs them. Every time is set beside a raw baseline measured in the same run, so
+# the ratios mean the same on any machine.
+#   loadAgainstRawRead/record_format and fast_format: for an 8000 x 7000 band of
+#     each format, raw_ms (a plain read of the whole file), load_ms (loadPixels
+#     with its histogram), their ratio, histogram_ms (the histogram pass alone) and
+#     touched_ms (the raw read plus one access to each page of its buffer) with
+#     touched_ratio (load_ms over it).
+#   compose/zoom:1 and zoom:4: compose_ms (a 1920 x 1080 display composed from three
+#     8000 x 7000 bands in three-band mode), memcpy_ms (one memcpy of the display
+#     buffer's bytes) and ratio (compose_ms over memcpy_ms).
+#   export/single_band and three_bands: export_ms (exportBitmap of the 8000 x 7000
+#     picture, 8-bit or 24-bit), write_ms (fopen, one fwrite of as many bytes and
+#     fclose, in the same folder) and ratio (export_ms over write_ms).
+# Extra arguments go to the benchmark program (--benchmark_filter=compose, ...).
 set -euo pipefail
 cd "$(dirname "$0")"
 

@@ -1,0 +1,262 @@
+// Composing the display image and exporting the picture, each against the least
+// that moving the same bytes costs, measured in the same run.
+//
+// Three 8000 x 7000 bands are loaded once and shared by every benchmark.
+// compose/zoom:Z fills a 1920 x 1080 display from the three bands at zoom Z in
+// three-band mode; its baseline is one memcpy of the display buffer's bytes
+// (bufferSize) between two buffers already in memory. Counters: memcpy_ms,
+// compose_ms and ratio (compose over memcpy).
+// export/single_band and export/three_bands write the whole picture as an 8-bit
+// or a 24-bit bitmap file into a temporary folder; the baseline is one fwrite of
+// as many bytes as the file holds, from a buffer already in memory, into the same
+// folder, fopen and fclose included in both. Counters: write_ms, export_ms and
+// ratio (export over write).
+// Times are medians over the iterations and the ratio is that of the medians:
+// on a machine shared with other work, a preempted iteration moves them little.
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <array>
+#include <chrono>
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "band/band_image.h"
+#include "platform/platform.h"
+#include "product/paths.h"
+#include "view/bitmap_file.h"
+#include "view/image_view.h"
+
+namespace qm {
+namespace {
+
+constexpr int kPixels = 8000;
+constexpr int kLines = 7000;
+constexpr int kDisplayWidth = 1920;
+constexpr int kDisplayHeight = 1080;
+constexpr int kComposeIterations = 100;
+constexpr int kExportIterations = 10;
+
+using Clock = std::chrono::steady_clock;
+
+double millisecondsSince(Clock::time_point start) {
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+// The middle of the times: one iteration that another process held up moves a
+// median far less than a mean.
+double median(std::vector<double> times) {
+    if (times.empty())
+        return 0;
+    const auto middle = times.begin() + static_cast<std::ptrdiff_t>(times.size() / 2);
+    std::nth_element(times.begin(), middle, times.end());
+    return *middle;
+}
+
+// A line of pixel values bunched around the middle, as a real scene's are, from a
+// fixed sequence so every run maps the same bytes.
+std::vector<char> sceneLine(std::uint32_t& seed) {
+    std::vector<char> line(kPixels);
+    for (char& pixel : line) {
+        seed = seed * 1664525u + 1013904223u;
+        pixel = static_cast<char>(((seed >> 24) + ((seed >> 8) & 0xFF)) / 2);
+    }
+    return line;
+}
+
+// Three fast-format band files, written once line by line (never whole in
+// memory), and their bands loaded once. The exported files go to the same folder.
+class ShownBands {
+  public:
+    ShownBands() {
+        root_ = std::filesystem::temp_directory_path() /
+                ("quillmere-compose-" + std::to_string(Clock::now().time_since_epoch().count()));
+        std::filesystem::create_directories(root_);
+        std::ofstream(root_ / "QMDATA.INI") << "[SAT1OPT]\n";
+        setConfigurationFilePath(programPath("QMDATA.INI"));
+        for (std::size_t b = 0; b < bands_.size(); ++b)
+            bands_[b] = loadedBand("SCENE_B" + std::to_string(b + 1) + "0.FST",
+                                   static_cast<std::uint32_t>(b + 1));
+    }
+    ~ShownBands() {
+        setConfigurationFilePath("");
+        std::error_code ignored;
+        std::filesystem::remove_all(root_, ignored);
+    }
+    ShownBands(const ShownBands&) = delete;
+    ShownBands& operator=(const ShownBands&) = delete;
+
+    // False when a band could not be written or loaded as 8000 x 7000.
+    bool ready() const {
+        for (const auto& band : bands_) {
+            if (!band || !band->pixels())
+                return false;
+        }
+        return true;
+    }
+    BandImage* band(std::size_t index) const { return bands_[index].get(); }
+    std::string nativePath(const std::string& name) const { return (root_ / name).string(); }
+    std::string programPath(const std::string& name) const {
+        return platform::fromNativePath(nativePath(name));
+    }
+
+  private:
+    std::unique_ptr<BandImage> loadedBand(const std::string& name, std::uint32_t seed) const {
+        {
+            std::ofstream out(root_ / name, std::ios::binary);
+            for (int line = 0; line < kLines; ++line)
+                out.write(sceneLine(seed).data(), kPixels);
+        }
+        auto band = std::make_unique<BandImage>();
+        if (!band->setPath(programPath(name)) ||
+            !band->readGeometry(BandImage::kFastFormat, "SAT1", "OPT", kPixels, kLines) ||
+            !band->loadPixels())
+            return nullptr;
+        std::filesystem::remove(root_ / name);  // only the pixels in memory are used
+        return band;
+    }
+
+    std::filesystem::path root_;
+    std::array<std::unique_ptr<BandImage>, 3> bands_;
+};
+
+const ShownBands& shownBands() {
+    static const ShownBands bands;
+    return bands;
+}
+
+// A view showing the shared bands in the mode, full levels.
+void show(ImageView& view, const ShownBands& bands, std::int32_t mode) {
+    view.setMode(mode);
+    view.setChannels(bands.band(0), bands.band(1), bands.band(2));
+    ChannelLevels levels;
+    view.applyLevels(levels);
+}
+
+void composeAgainstMemcpy(benchmark::State& state) {
+    const ShownBands& bands = shownBands();
+    if (!bands.ready()) {
+        state.SkipWithError("the bands cannot be made and loaded");
+        return;
+    }
+    ImageView view;
+    show(view, bands, kThreeBandMode);
+    view.setZoom(static_cast<std::int32_t>(state.range(0)));
+    if (!view.prepareBuffer(kDisplayWidth, kDisplayHeight)) {
+        state.SkipWithError("no display buffer");
+        return;
+    }
+    const auto size = static_cast<std::size_t>(view.bufferSize());
+    std::vector<std::uint8_t> source(size, 0x5A);
+    std::vector<std::uint8_t> target(size, 0xA5);
+
+    std::vector<double> memcpyTimes;
+    std::vector<double> composeTimes;
+    for (auto _ : state) {
+        const Clock::time_point copyStart = Clock::now();
+        std::memcpy(target.data(), source.data(), size);
+        benchmark::ClobberMemory();
+        memcpyTimes.push_back(millisecondsSince(copyStart));
+
+        const Clock::time_point composeStart = Clock::now();
+        const bool composed = view.compose();
+        benchmark::ClobberMemory();
+        const double compose = millisecondsSince(composeStart);
+        if (!composed) {
+            state.SkipWithError("compose failed");
+            return;
+        }
+        composeTimes.push_back(compose);
+        state.SetIterationTime(compose / 1000);
+    }
+    benchmark::DoNotOptimize(target.data());
+    state.counters["memcpy_ms"] = median(memcpyTimes);
+    state.counters["compose_ms"] = median(composeTimes);
+    state.counters["ratio"] = median(composeTimes) / median(memcpyTimes);
+}
+
+// One fwrite of the whole buffer into a new file, fopen and fclose included.
+double writeWhole(const std::string& path, const std::vector<std::uint8_t>& bytes) {
+    const Clock::time_point start = Clock::now();
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    if (!file)
+        return -1;
+    const std::size_t written = std::fwrite(bytes.data(), 1, bytes.size(), file);
+    const bool closed = std::fclose(file) == 0;
+    const double elapsed = millisecondsSince(start);
+    return written == bytes.size() && closed ? elapsed : -1;
+}
+
+void exportAgainstWrite(benchmark::State& state, std::int32_t mode) {
+    const ShownBands& bands = shownBands();
+    if (!bands.ready()) {
+        state.SkipWithError("the bands cannot be made and loaded");
+        return;
+    }
+    ImageView view;
+    show(view, bands, mode);
+    const std::optional<BitmapFileLayout> layout = bitmapFileLayout(mode, kPixels, kLines);
+    if (!layout) {
+        state.SkipWithError("no bitmap layout");
+        return;
+    }
+    const std::vector<std::uint8_t> bytes(layout->fileSize, 0x5A);
+    const std::string rawPath = bands.nativePath("RAW.BMP");
+    const std::string exportPath = bands.programPath("EXPORT.BMP");
+
+    std::vector<double> writeTimes;
+    std::vector<double> exportTimes;
+    bool writeFirst = true;
+    for (auto _ : state) {
+        // Turn about, so that neither file always meets the other's dirty pages.
+        const double before = writeFirst ? writeWhole(rawPath, bytes) : 0;
+        const Clock::time_point start = Clock::now();
+        const bool exported = view.exportBitmap(exportPath);
+        const double elapsed = millisecondsSince(start);
+        const double write = writeFirst ? before : writeWhole(rawPath, bytes);
+        writeFirst = !writeFirst;
+        if (write < 0 || !exported ||
+            platform::fileSize(exportPath) != static_cast<std::int64_t>(bytes.size())) {
+            state.SkipWithError("a file could not be written");
+            return;
+        }
+        writeTimes.push_back(write);
+        exportTimes.push_back(elapsed);
+        state.SetIterationTime(elapsed / 1000);
+    }
+    std::filesystem::remove(rawPath);
+    std::filesystem::remove(platform::toNativePath(exportPath));
+    state.counters["write_ms"] = median(writeTimes);
+    state.counters["export_ms"] = median(exportTimes);
+    state.counters["ratio"] = median(exportTimes) / median(writeTimes);
+}
+
+BENCHMARK(composeAgainstMemcpy)
+    ->Name("compose")
+    ->ArgName("zoom")
+    ->Arg(1)
+    ->Arg(4)
+    ->UseManualTime()
+    ->Iterations(kComposeIterations)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(exportAgainstWrite, single_band, kSingleBandMode)
+    ->Name("export/single_band")
+    ->UseManualTime()
+    ->Iterations(kExportIterations)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(exportAgainstWrite, three_bands, kThreeBandMode)
+    ->Name("export/three_bands")
+    ->UseManualTime()
+    ->Iterations(kExportIterations)
+    ->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace qm
