@@ -130,6 +130,12 @@ bool writeGreyRows(platform::File& file, const BitmapFileLayout& layout,
                    const ChannelSource& grey) {
     if (layout.bitsPerPixel != 8)
         return false;
+    // Full-range levels leave every pixel as it is; unpadded rows are then the
+    // band's buffer itself, written without a copy.
+    const std::int64_t pixels = std::int64_t{layout.width} * layout.height;
+    if (layout.rowPadding == 0 && grey.pixels && grey.size >= pixels &&
+        grey.table == levelTable(mapLevel, {0, 255}))
+        return file.write(grey.pixels, static_cast<std::size_t>(pixels));
     const auto width = static_cast<std::int64_t>(layout.width);
     return writeRowsInChunks(file, layout, [&](std::size_t line, std::uint8_t* row) {
         mapGreyRow(grey, static_cast<std::int64_t>(line) * width, layout.rowBytes, row);
