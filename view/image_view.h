@@ -75,6 +75,15 @@ class ImageView {
     // buffer has been prepared.
     bool compose();
 
+    // Windows only. Sizes the display image to the window's image area, composes it
+    // into a bitmap section and copies it to the window right of the control panel,
+    // below the toolbar. False (and nothing drawn) when nothing is shown, the area
+    // is empty or GDI refuses a resource.
+    bool draw();
+    // Windows only. Draws each shown channel's histogram bars in the channel's
+    // colour into the device context (an HDC) of the main window. Always true.
+    bool drawHistograms(void* deviceContext) const;
+
     // Copies each shown channel's range into its band's histogram, channels in
     // order, so a band shown on two channels keeps the later one's range.
     void applyLevels(const ChannelLevels& levels);

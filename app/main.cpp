@@ -1,0 +1,30 @@
+// The program: one main window, its message loop, and nothing kept afterwards.
+#include <windows.h>
+
+#include <memory>
+
+#include "app/main_window.h"
+
+namespace {
+
+// No accelerators and no idle work: translate and dispatch until the quit message.
+void runMessageLoop() {
+    MSG message;
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+}
+
+}  // namespace
+
+// The window is always shown in its normal state, whatever the show command; the
+// quit message's code is not used.
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR, int) {
+    auto mainWindow = std::make_unique<qm::MainWindow>();
+    if (!previous && !mainWindow->registerClass(instance))
+        return 0;
+    if (mainWindow->createWindow(instance))
+        runMessageLoop();
+    return 0;
+}

@@ -1,0 +1,95 @@
+#include "app/main_window.h"
+
+#include "res/resource.h"
+
+namespace qm {
+
+MainWindow::MainWindow()
+    : view_(std::make_unique<ImageView>()),
+      catalog_(std::make_unique<ProductCatalog>()),
+      label_(std::make_unique<LabelFile>()) {}
+
+// The members go in reverse order of declaration: label, catalogue, view.
+MainWindow::~MainWindow() = default;
+
+ATOM MainWindow::registerClass(HINSTANCE instance) {
+    WNDCLASSA windowClass{};
+    windowClass.style = CS_HREDRAW | CS_VREDRAW;
+    windowClass.lpfnWndProc = &MainWindow::windowProc;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = LoadIconA(instance, kIconName);
+    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    windowClass.lpszMenuName = kMenuName;
+    windowClass.lpszClassName = kClassName;
+    return RegisterClassA(&windowClass);
+}
+
+bool MainWindow::createWindow(HINSTANCE instance) {
+    window_ = CreateWindowExA(0, kClassName, kTitle, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
+                              CW_USEDEFAULT, kWidth, kHeight, nullptr, nullptr, instance, this);
+    if (!window_)
+        return false;
+    ShowWindow(window_, SW_SHOW);
+    UpdateWindow(window_);
+    return true;
+}
+
+// Every message goes to one handler; the object is attached at WM_CREATE, so what
+// arrives before that, and after WM_DESTROY, goes to the default procedure.
+LRESULT CALLBACK MainWindow::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    MainWindow* self =
+        message == WM_CREATE
+            ? attach(window, lParam)
+            : reinterpret_cast<MainWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    if (!self)
+        return DefWindowProcA(window, message, wParam, lParam);
+    // clang-format off
+    switch (message) {
+        case WM_CREATE:  return self->onCreate(window);
+        case WM_DESTROY: return self->onDestroy();
+        case WM_SIZE:    return self->onSize(wParam, lParam);
+        case WM_PAINT:   return self->onPaint();
+        case WM_CLOSE:   return self->onClose();
+        case WM_NOTIFY:  return self->onNotify(wParam, lParam);
+        case WM_COMMAND: return self->onCommand(wParam, lParam);
+        case WM_HSCROLL: return self->onHScroll(wParam, lParam);
+        case WM_VSCROLL: return self->onVScroll(wParam, lParam);
+        default:         return DefWindowProcA(window, message, wParam, lParam);
+    }
+    // clang-format on
+}
+
+// The object comes as the creation parameter and lives in the window's user data.
+MainWindow* MainWindow::attach(HWND window, LPARAM createStruct) {
+    auto* self =
+        static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTA*>(createStruct)->lpCreateParams);
+    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    return self;
+}
+
+// Closing asks nothing and saves nothing.
+LRESULT MainWindow::onClose() {
+    DestroyWindow(window_);
+    return 0;
+}
+
+// The object lets go of the window, so no later message reaches it.
+LRESULT MainWindow::onDestroy() {
+    SetWindowLongPtrA(window_, GWLP_USERDATA, 0);
+    PostQuitMessage(0);
+    return 0;
+}
+
+LRESULT MainWindow::onCommand(WPARAM wParam, LPARAM) {
+    // clang-format off
+    switch (LOWORD(wParam)) {
+        case IDM_QUIT:             SendMessageA(window_, WM_CLOSE, 0, 0); break;
+        case IDM_SINGLE_BAND_MODE: singleBandMode(); break;
+        case IDM_THREE_BAND_MODE:  threeBandMode(); break;
+    }
+    // clang-format on
+    return 0;
+}
+
+}  // namespace qm

@@ -1,0 +1,107 @@
+// The application object: the main window and its controls, the three channels'
+// level pairs, the scroll states and the paint flags, and the view, the product
+// catalogue and the label file that live as long as the program runs. The window
+// procedure hands each message to one of its handlers.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <memory>
+
+#include "product/label_file.h"
+#include "product/product_catalog.h"
+#include "view/image_view.h"
+#include "view/level_range.h"
+
+namespace qm {
+
+class LabelFileChooser;
+
+class MainWindow {
+  public:
+    static constexpr char kClassName[] = "Quillmere";
+    static constexpr char kTitle[] = "Quillmere";
+    static constexpr char kMenuName[] = "IDR_MAIN_MENU";
+    // The class names an icon that the resources do not hold: the system's default
+    // icon is shown.
+    static constexpr char kIconName[] = "IDI_ICON";
+    static constexpr int kWidth = 600;
+    static constexpr int kHeight = 528;
+    // Bit 0 of the paint flags: the next paint redraws the panels, not the image.
+    static constexpr std::uint32_t kPanelsOnly = 1;
+
+    MainWindow();
+    MainWindow(const MainWindow&) = delete;
+    MainWindow& operator=(const MainWindow&) = delete;
+    // Deletes the label file, the catalogue and the view, in that order. The window
+    // is already gone by then.
+    ~MainWindow();
+
+    // The class atom, 0 when the class cannot be registered.
+    ATOM registerClass(HINSTANCE instance);
+    // Creates the window (WM_CREATE builds the control panel), shows it in its
+    // normal state and paints it. False when the window cannot be created.
+    bool createWindow(HINSTANCE instance);
+    LRESULT onClose();
+
+    HWND window() const { return window_; }
+    ImageView& view() { return *view_; }
+    ChannelLevels& levels() { return levels_; }
+    std::uint32_t paintFlags() const { return paintFlags_; }
+    bool linkLevels() const { return linkLevels_; }
+    // The shell's own copies of the scroll states; the bars are never read back.
+    SCROLLINFO& verticalScroll() { return vScroll_; }
+    SCROLLINFO& horizontalScroll() { return hScroll_; }
+
+  private:
+    struct LevelSpins {
+        HWND highSpin = nullptr;
+        HWND lowSpin = nullptr;
+    };
+
+    static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    static MainWindow* attach(HWND window, LPARAM createStruct);
+
+    // Message handlers.
+    LRESULT onCreate(HWND window);
+    LRESULT onDestroy();
+    LRESULT onSize(WPARAM wParam, LPARAM lParam);
+    LRESULT onPaint();
+    LRESULT onNotify(WPARAM id, LPARAM record);
+    LRESULT onCommand(WPARAM wParam, LPARAM lParam);
+    LRESULT onHScroll(WPARAM wParam, LPARAM bar);
+    LRESULT onVScroll(WPARAM wParam, LPARAM bar);
+
+    // Parts of the handlers.
+    void createChannelControls(int channel);
+    void createScrollBars();
+    void onLevelSpin(int id, int delta);
+    void scroll(SCROLLINFO& state, HWND bar, WPARAM wParam, bool horizontal);
+    void drawPanels(HDC dc) const;
+
+    // Commands.
+    void singleBandMode();
+    void threeBandMode();
+    void resetChannel(int channel, bool shown);
+    void setModeMenu(UINT activeMode, UINT otherMode);
+
+    bool linkLevels_ = false;
+    ChannelLevels levels_;
+    HINSTANCE instance_ = nullptr;
+    HWND window_ = nullptr;
+    std::uint32_t paintFlags_ = 0;
+    std::unique_ptr<ImageView> view_;
+    LabelFileChooser* chooser_ = nullptr;
+    std::unique_ptr<ProductCatalog> catalog_;
+    std::unique_ptr<LabelFile> label_;
+    HWND bandCombos_[ImageView::kChannelCount] = {};
+    LevelSpins levelSpins_[ImageView::kChannelCount] = {};
+    HWND toolbar_ = nullptr;
+    HWND vScrollBar_ = nullptr;
+    HWND hScrollBar_ = nullptr;
+    SCROLLINFO vScroll_{};
+    SCROLLINFO hScroll_{};
+};
+
+}  // namespace qm

@@ -1,0 +1,62 @@
+// WM_SIZE, WM_HSCROLL and WM_VSCROLL: the scroll bars' places and pages, and the
+// scroll position that becomes the view's origin.
+#include <algorithm>
+
+#include "app/main_window.h"
+#include "app/scroll_step.h"
+#include "view/gdi/panel_layout.h"
+
+namespace qm {
+
+// The pages are the image area's extent in image pixels at the current zoom; they
+// change only here. A client area smaller than the margins (a minimised window)
+// gives empty bars and pages.
+LRESULT MainWindow::onSize(WPARAM wParam, LPARAM lParam) {
+    RECT client{};
+    GetClientRect(window_, &client);
+    const int areaWidth = std::max(0, layout::imageAreaWidth(client.right));
+    const int areaHeight = std::max(0, layout::imageAreaHeight(client.bottom));
+    const int barThickness = layout::kScrollBarThickness;
+    MoveWindow(vScrollBar_, client.right - barThickness, layout::kToolbarHeight, barThickness,
+               areaHeight, TRUE);
+    MoveWindow(hScrollBar_, layout::kControlPanelWidth, client.bottom - barThickness, areaWidth,
+               barThickness, TRUE);
+
+    vScroll_.fMask = SIF_PAGE;
+    vScroll_.nPage = static_cast<UINT>(areaHeight) * static_cast<UINT>(view_->zoom());
+    hScroll_.fMask = SIF_PAGE;
+    hScroll_.nPage = static_cast<UINT>(areaWidth) * static_cast<UINT>(view_->zoom());
+    SetScrollInfo(vScrollBar_, SB_CTL, &vScroll_, TRUE);
+    SetScrollInfo(hScrollBar_, SB_CTL, &hScroll_, TRUE);
+
+    SendMessageA(toolbar_, WM_SIZE, wParam, lParam);
+    return 0;
+}
+
+// The up-downs send WM_HSCROLL too; only the scroll bars' messages scroll.
+LRESULT MainWindow::onHScroll(WPARAM wParam, LPARAM bar) {
+    const HWND sender = reinterpret_cast<HWND>(bar);
+    if (sender == vScrollBar_ || sender == hScrollBar_)
+        scroll(hScroll_, hScrollBar_, wParam, true);
+    return 0;
+}
+
+LRESULT MainWindow::onVScroll(WPARAM wParam, LPARAM) {
+    scroll(vScroll_, vScrollBar_, wParam, false);
+    return 0;
+}
+
+// The bar shows the position within its range; the state keeps it as it came, and
+// the view ignores a negative origin.
+void MainWindow::scroll(SCROLLINFO& state, HWND bar, WPARAM wParam, bool horizontal) {
+    state.nPos = scrolledPosition(state, wParam);
+    state.fMask = SIF_RANGE | SIF_POS;
+    SetScrollInfo(bar, SB_CTL, &state, TRUE);
+    if (horizontal)
+        view_->setOrigin(state.nPos, -1);
+    else
+        view_->setOrigin(-1, state.nPos);
+    InvalidateRect(window_, nullptr, FALSE);
+}
+
+}  // namespace qm

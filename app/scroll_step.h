@@ -1,0 +1,14 @@
+// Where a scroll request moves the position of a scroll state. Page steps are not
+// limited; line steps right or down stop 9 short of the range's end; dragging the
+// thumb moves nothing until it is let go.
+#pragma once
+
+#include <windows.h>
+
+namespace qm {
+
+// The new position for the request in wParam (request code in the low 16 bits,
+// thumb position in the high 16 bits).
+int scrolledPosition(const SCROLLINFO& state, WPARAM wParam);
+
+}  // namespace qm
