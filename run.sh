@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds the Windows program and starts it under Wine, in the Japanese locale.
+# Builds the viewer (quillmere.exe) and starts it under Wine, in the Japanese locale.
 # The 32-bit build is the shipped one; where this machine cannot run 32-bit
 # programs, the 64-bit build is started instead. Without a display, a virtual one
 # (Xvfb) is started and stays up as long as the program runs.
@@ -11,10 +11,10 @@ source cmake/wine-env.sh
 
 preset=win32
 can_run_win32 || preset=win64
-program=tools/smoke/quillmere-smoke.exe
+program=app/quillmere.exe
 
 cmake --preset "$preset" >/dev/null
-cmake --build "build/$preset" -j"$(nproc 2>/dev/null || echo 2)" --target quillmere-smoke
+cmake --build "build/$preset" -j"$(nproc 2>/dev/null || echo 2)" --target quillmere
 
 if [ -z "${DISPLAY:-}" ]; then
     Xvfb :99 -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
