@@ -193,7 +193,7 @@ std::optional<std::int32_t> pixelBufferBytes(const Geometry& geometry) {
     return static_cast<std::int32_t>(bytes);
 }
 
-// One line's pixels from the file position on, with one positioning and one read.
+// One line's pixels from the file position on: positioning and reading in one call.
 // Bytes before the start of the file, past its end or missing after a short read
 // are 0, so no row keeps what the allocation left there.
 void readRow(platform::File& file, std::int64_t position, std::uint8_t* row, std::int32_t length) {
@@ -201,8 +201,9 @@ void readRow(platform::File& file, std::int64_t position, std::uint8_t* row, std
     const std::size_t before =
         position < 0 ? static_cast<std::size_t>(std::min<std::int64_t>(-position, length)) : 0;
     std::size_t got = 0;
-    if (before < rowBytes && file.seek(position + static_cast<std::int64_t>(before)))
-        got = file.read(row + before, rowBytes - before);
+    if (before < rowBytes)
+        got = file.readAt(position + static_cast<std::int64_t>(before), row + before,
+                          rowBytes - before);
     std::memset(row, 0, before);
     std::memset(row + before + got, 0, rowBytes - before - got);
 }

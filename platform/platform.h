@@ -104,6 +104,10 @@ class File {
     // Reads up to count bytes; returns how many arrived. Reading is unbuffered: a
     // read goes to the system directly into the buffer, so read in large pieces.
     std::size_t read(void* buffer, std::size_t count);
+    // Reads up to count bytes at a byte offset from the start: positioning and
+    // reading in one system call. Returns how many arrived; 0 for a negative offset.
+    // Where a plain read continues afterwards is unspecified: seek first.
+    std::size_t readAt(std::int64_t offset, void* buffer, std::size_t count);
     // Writes all count bytes; false when any of them could not be written.
     bool write(const void* data, std::size_t count);
     // Closes the stream. False when an earlier write or the final flush failed.

@@ -47,6 +47,31 @@ TEST(PlatformFiles, BinaryReadsAtSixtyFourBitPositions) {
     EXPECT_FALSE(folder.open(dir.path("missing.bin"), File::Mode::Read));
 }
 
+TEST(PlatformFiles, PositionedReadsTakeWhatLiesAtTheOffset) {
+    test::TempDir dir;
+    const std::string path = dir.writeFile("b.dat", "0123456789");
+    File file;
+    ASSERT_TRUE(file.open(path, File::Mode::Read));
+    struct Case {
+        std::int64_t offset;
+        std::size_t count;
+        std::string expected;
+    };
+    const Case cases[] = {
+        {3, 4, "3456"}, {0, 2, "01"}, {7, 8, "789"}, {10, 4, ""}, {25, 4, ""}, {-1, 4, ""},
+    };
+    for (const Case& c : cases) {
+        char buffer[16] = {};
+        const std::size_t got = file.readAt(c.offset, buffer, c.count);
+        EXPECT_EQ(std::string(buffer, got), c.expected) << "offset " << c.offset;
+    }
+    // After positioned reads a seek makes plain reads work as before.
+    char next[3] = {};
+    ASSERT_TRUE(file.seek(0));
+    EXPECT_EQ(file.read(next, 3), 3u);
+    EXPECT_EQ(std::string(next, 3), "012");
+}
+
 TEST(PlatformFiles, WrittenBytesArriveUnchanged) {
     test::TempDir dir;
     const std::string path = dir.path("out.bin");

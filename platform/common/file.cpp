@@ -51,6 +51,12 @@ std::size_t File::read(void* buffer, std::size_t count) {
     return std::fread(buffer, 1, count, stream_);
 }
 
+std::size_t File::readAt(std::int64_t offset, void* buffer, std::size_t count) {
+    if (stream_ == nullptr || count == 0 || offset < 0)
+        return 0;
+    return system::readStreamAt(stream_, offset, buffer, count);
+}
+
 bool File::write(const void* data, std::size_t count) {
     if (stream_ == nullptr)
         return false;

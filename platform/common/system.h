@@ -15,6 +15,9 @@ namespace qm::platform::system {
 std::FILE* openStream(const std::string& path, bool forWriting);
 // Positions a stream at a 64-bit offset from its start.
 bool seekStream(std::FILE* stream, std::int64_t offset);
+// Reads up to count bytes at the offset in one system call where it can, without
+// using the stream's position; returns how many arrived.
+std::size_t readStreamAt(std::FILE* stream, std::int64_t offset, void* buffer, std::size_t count);
 // Shows the operating system's own message box.
 int showMessageBox(const MessageBoxRequest& request);
 

@@ -77,6 +77,19 @@ bool seekStream(std::FILE* stream, std::int64_t offset) {
     return fseeko(stream, static_cast<off_t>(offset), SEEK_SET) == 0;
 }
 
+std::size_t readStreamAt(std::FILE* stream, std::int64_t offset, void* buffer, std::size_t count) {
+    auto* bytes = static_cast<unsigned char*>(buffer);
+    std::size_t got = 0;
+    while (got < count) {
+        const ssize_t n = pread(fileno(stream), bytes + got, count - got,
+                                static_cast<off_t>(offset + static_cast<std::int64_t>(got)));
+        if (n <= 0)
+            break;
+        got += static_cast<std::size_t>(n);
+    }
+    return got;
+}
+
 int showMessageBox(const MessageBoxRequest& request) {
     // "Error" is the caption Windows gives a box that names none.
     const char* caption = request.defaultCaption ? "Error" : request.caption.c_str();

@@ -1,6 +1,10 @@
 // Windows side of the platform layer: the real kernel32 and user32 calls.
 #include <windows.h>
 
+#include <io.h>
+
+#include <algorithm>
+#include <cstdint>
 #include <cstdio>
 
 #include "platform/common/system.h"
@@ -66,6 +70,28 @@ std::FILE* openStream(const std::string& path, bool forWriting) {
 
 bool seekStream(std::FILE* stream, std::int64_t offset) {
     return _fseeki64(stream, offset, SEEK_SET) == 0;
+}
+
+// ReadFile with an offset in its OVERLAPPED record reads there on a synchronous
+// handle, whatever the stream's position.
+std::size_t readStreamAt(std::FILE* stream, std::int64_t offset, void* buffer, std::size_t count) {
+    const auto handle = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(stream)));
+    if (handle == INVALID_HANDLE_VALUE)
+        return 0;
+    auto* bytes = static_cast<unsigned char*>(buffer);
+    std::size_t got = 0;
+    while (got < count) {
+        const std::uint64_t at = static_cast<std::uint64_t>(offset) + got;
+        OVERLAPPED where{};
+        where.Offset = static_cast<DWORD>(at);
+        where.OffsetHigh = static_cast<DWORD>(at >> 32);
+        const DWORD wanted = static_cast<DWORD>(std::min<std::size_t>(count - got, 1u << 30));
+        DWORD arrived = 0;
+        if (!ReadFile(handle, bytes + got, wanted, &arrived, &where) || arrived == 0)
+            break;
+        got += arrived;
+    }
+    return got;
 }
 
 int showMessageBox(const MessageBoxRequest& request) {
