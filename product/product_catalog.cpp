@@ -50,7 +50,7 @@ void ProductCatalog::readConfiguration(const char* satellite, const char* sensor
     const std::string configPath = configurationFilePath();
     if (configPath.empty() || *logicalFormat_ == '\0') {
         formatCode_ = 0;
-        fileNameMask_ = kAnyFileMask;
+        fileNameMask_ = std::string(kAnyFileMask);
         return;
     }
     formatCode_ = platform::profileInt(configPath, kLogicalFormatSection, logicalFormat_, 0);
