@@ -12,6 +12,10 @@ bool asksForHelp(const std::vector<std::string>& arguments) {
                        [](const std::string& a) { return a == "--help" || a == "-h"; });
 }
 
+bool asksForVersion(const std::vector<std::string>& arguments) {
+    return std::find(arguments.begin(), arguments.end(), "--version") != arguments.end();
+}
+
 // The words after "info".
 Arguments parseInfo(const std::vector<std::string>& arguments) {
     Arguments result;
@@ -56,6 +60,11 @@ Arguments parseArguments(const std::vector<std::string>& arguments) {
         help.action = Arguments::Action::Help;
         return help;
     }
+    if (asksForVersion(arguments)) {
+        Arguments version;
+        version.action = Arguments::Action::Version;
+        return version;
+    }
     if (arguments.empty())
         return usageError("no command given");
     if (arguments[0] == "info")
@@ -70,7 +79,12 @@ const char* usageLine() {
            "       quillmere-cli export LABEL -o OUT.BMP [--config FILE]\n"
            "                     (--band B | --rgb R,G,B) [--levels L:H[,L:H,L:H] |\n"
            "                     --auto-true-colour]\n"
-           "       quillmere-cli --help\n";
+           "       quillmere-cli --help | --version\n";
+}
+
+std::string versionLine() {
+    // The build passes the project's version in.
+    return std::string(kProgramName) + " " + QM_VERSION + "\n";
 }
 
 const char* helpText() {
@@ -78,7 +92,7 @@ const char* helpText() {
            "       quillmere-cli export LABEL -o OUT.BMP [--config FILE]\n"
            "                     (--band B | --rgb R,G,B) [--levels L:H[,L:H,L:H] |\n"
            "                     --auto-true-colour]\n"
-           "       quillmere-cli --help\n"
+           "       quillmere-cli --help | --version\n"
            "\n"
            "Both commands open a product as the viewer's open command does: the label\n"
            "file LABEL is parsed, the label's satellite, sensor and logical format are\n"
@@ -137,6 +151,7 @@ const char* helpText() {
            "                 means and deviations; needs --rgb with three bands\n"
            "\n"
            "  -h, --help     show this text\n"
+           "  --version      show the program's version\n"
            "\n"
            "exit status:\n"
            "  0  info: the label file was read, whether or not bands were found;\n"

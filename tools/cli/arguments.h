@@ -14,7 +14,7 @@ inline constexpr char kProgramName[] = "quillmere-cli";
 inline constexpr char kNoBandChoice[] = "-";
 
 struct Arguments {
-    enum class Action { Info, Export, Help, UsageError };
+    enum class Action { Info, Export, Help, Version, UsageError };
 
     Action action = Action::UsageError;
     std::string labelPath;   // as given
@@ -39,7 +39,8 @@ struct Arguments {
 //   info LABEL [--config FILE] [--json] [--stats]
 //   export LABEL -o OUT [--config FILE] (--band B | --rgb R,G,B)
 //          [--levels L:H[,L:H,L:H] | --auto-true-colour]
-// with the options in any order after the command, or --help / -h anywhere.
+// with the options in any order after the command, or --help / -h or --version
+// anywhere (help first).
 Arguments parseArguments(const std::vector<std::string>& arguments);
 
 // A usage error with the given reason.
@@ -49,5 +50,7 @@ Arguments usageError(std::string error);
 const char* usageLine();
 // The full description that --help prints.
 const char* helpText();
+// What --version prints: the program's name and version.
+std::string versionLine();
 
 }  // namespace qm::cli

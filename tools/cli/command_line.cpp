@@ -14,6 +14,9 @@ int runCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
         case Arguments::Action::Help:
             out << helpText();
             return kExitSuccess;
+        case Arguments::Action::Version:
+            out << versionLine();
+            return kExitSuccess;
         case Arguments::Action::Info:
             return runInfo(parsed, out, err);
         case Arguments::Action::Export:
