@@ -81,15 +81,33 @@ LRESULT MainWindow::onDestroy() {
     return 0;
 }
 
+// Ids without a command (the band choosers' notifications among them) are ignored.
 LRESULT MainWindow::onCommand(WPARAM wParam, LPARAM) {
     // clang-format off
     switch (LOWORD(wParam)) {
-        case IDM_QUIT:             SendMessageA(window_, WM_CLOSE, 0, 0); break;
-        case IDM_SINGLE_BAND_MODE: singleBandMode(); break;
-        case IDM_THREE_BAND_MODE:  threeBandMode(); break;
+        case IDM_OPEN:                      openProduct(); break;
+        case IDM_QUIT:                      quit(); break;
+        case IDM_SAVE_AS:                   saveAs(); break;
+        case IDM_ZOOM_IN:                   zoomIn(); break;
+        case IDM_ZOOM_OUT:                  zoomOut(); break;
+        case IDM_SINGLE_BAND_MODE:          singleBandMode(); break;
+        case IDM_THREE_BAND_MODE:           threeBandMode(); break;
+        case IDM_ZOOM_TO_FIT:               zoomToFit(); break;
+        case IDM_VIEW_DOCUMENT:             viewDocument(); break;
+        case IDM_ABOUT:                     showAbout(); break;
+        case IDM_AUTO_LEVEL_TRUE_COLOUR:    autoLevelTrueColour(); break;
+        case IDM_APPLY_INPUT_LEVELS:        applyInputLevels(); break;
+        case IDM_AUTO_LEVEL_NATURAL_COLOUR: autoLevelNaturalColour(); break;
+        case IDM_APPLY_BAND_CHANGE:         applyBandChange(); break;
+        case IDM_ZOOM_ACTUAL_SIZE:          zoomActualSize(); break;
+        case IDM_LINK_LEVELS:               toggleLevelLink(); break;
     }
     // clang-format on
     return 0;
+}
+
+void MainWindow::quit() {
+    SendMessageA(window_, WM_CLOSE, 0, 0);
 }
 
 }  // namespace qm

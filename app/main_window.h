@@ -11,6 +11,7 @@
 
 #include "product/label_file.h"
 #include "product/product_catalog.h"
+#include "view/band_change.h"
 #include "view/image_view.h"
 #include "view/level_range.h"
 
@@ -80,9 +81,30 @@ class MainWindow {
     void scroll(SCROLLINFO& state, HWND bar, WPARAM wParam, bool horizontal);
     void drawPanels(HDC dc) const;
 
-    // Commands.
+    // Commands, one per menu item or toolbar button.
+    void openProduct();
+    void quit();
+    void saveAs();
+    void zoomIn();
+    void zoomOut();
+    void zoomToFit();
+    void zoomActualSize();
     void singleBandMode();
     void threeBandMode();
+    void viewDocument() {}
+    void showAbout() {}
+    void autoLevelTrueColour();
+    void autoLevelNaturalColour() {}
+    void applyInputLevels();
+    void applyBandChange();
+    void toggleLevelLink();
+
+    // Parts of the commands.
+    void readProduct(const char* labelPath);
+    void fillBandChoosers();
+    bool showsAnyBand() const;
+    BandImage* chosenBand(int channel) const;
+    void setScrollRanges(const ChosenBands& chosen);
     void resetChannel(int channel, bool shown);
     void setModeMenu(UINT activeMode, UINT otherMode);
 

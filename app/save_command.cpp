@@ -1,0 +1,46 @@
+// Command 40003: the shown image at full resolution into a bitmap file the user
+// names.
+#include "app/file_dialog_request.h"
+#include "app/main_window.h"
+#include "app/scoped_wait_cursor.h"
+#include "app/texts.h"
+#include "platform/platform.h"
+#include "view/texts.h"
+
+namespace qm {
+namespace {
+
+// OFN_EXPLORER, OFN_FILEMUSTEXIST and OFN_HIDEREADONLY; no overwrite prompt.
+constexpr DWORD kSaveFlags = 0x81004;
+constexpr DWORD kPathCapacity = 260;
+
+}  // namespace
+
+bool MainWindow::showsAnyBand() const {
+    for (int i = 0; i < ImageView::kChannelCount; ++i) {
+        if (view_->channel(i))
+            return true;
+    }
+    return false;
+}
+
+// With no band shown there is nothing to save and nothing is asked.
+void MainWindow::saveAs() {
+    if (!showsAnyBand())
+        return;
+    char path[kPathCapacity + 1] = "";
+    OPENFILENAMEA request = fileDialogRequest(window_, texts::kBitmapFilter, path, kPathCapacity,
+                                              texts::kSaveTitle, kSaveFlags, "BMP");
+    if (!GetSaveFileNameA(&request))
+        return;
+    bool saved = false;
+    {
+        const ScopedWaitCursor wait;
+        saved = view_->exportBitmap(path);
+    }
+    if (!saved)
+        platform::messageBox(window_, texts::kSaveFailed, texts::kErrorCaption,
+                             platform::kMbIconError);
+}
+
+}  // namespace qm
