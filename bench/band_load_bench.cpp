@@ -19,6 +19,7 @@
 
 #include "band/band_image.h"
 #include "band/histogram.h"
+#include "bench/bench_support.h"
 #include "platform/platform.h"
 #include "product/paths.h"
 
@@ -37,42 +38,18 @@ constexpr int kRecordLength = BandImage::kRecordHeaderBytes + kPrefixBytes + kPi
 constexpr char kConfiguration[] =
     "[SAT1OPT]\nPrefixPos=20\nPrefixSize=4\nSuffixPos=24\nSuffixSize=4\n";
 
-using Clock = std::chrono::steady_clock;
-
-double millisecondsSince(Clock::time_point start) {
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
-
-// Pixel values bunched around the middle, as a real scene's are, from a fixed
-// sequence so every run counts the same bytes.
-std::vector<char> sceneLine(std::uint32_t& seed) {
-    std::vector<char> line(kPixels);
-    for (char& pixel : line) {
-        seed = seed * 1664525u + 1013904223u;
-        pixel = static_cast<char>(((seed >> 24) + ((seed >> 8) & 0xFF)) / 2);
-    }
-    return line;
-}
+using bench::Clock;
+using bench::millisecondsSince;
 
 // The two band files, made once in a folder of their own and read once, so that
 // every iteration finds them in the file cache.
 class BandFiles {
   public:
-    BandFiles() {
-        root_ = std::filesystem::temp_directory_path() /
-                ("quillmere-bench-" + std::to_string(Clock::now().time_since_epoch().count()));
-        std::filesystem::create_directories(root_);
-        std::ofstream(root_ / "QMDATA.INI") << kConfiguration;
-        setConfigurationFilePath(programPath("QMDATA.INI"));
+    BandFiles() : folder_("quillmere-bench-", kConfiguration) {
         writeRecordBand();
         writeFastBand();
         for (const char* name : {kRecordName, kFastName})
             readWhole(nativePath(name));
-    }
-    ~BandFiles() {
-        setConfigurationFilePath("");
-        std::error_code ignored;
-        std::filesystem::remove_all(root_, ignored);
     }
     BandFiles(const BandFiles&) = delete;
     BandFiles& operator=(const BandFiles&) = delete;
@@ -80,10 +57,8 @@ class BandFiles {
     static constexpr char kRecordName[] = "SCENE_B1.DAT";
     static constexpr char kFastName[] = "SCENE_B10.FST";
 
-    std::string nativePath(const char* name) const { return (root_ / name).string(); }
-    std::string programPath(const char* name) const {
-        return platform::fromNativePath(nativePath(name));
-    }
+    std::string nativePath(const char* name) const { return folder_.nativePath(name); }
+    std::string programPath(const char* name) const { return folder_.programPath(name); }
 
     // A plain sequential read of the whole file into one new buffer, in
     // milliseconds; with touchPages, each page of the buffer is then read once.
@@ -109,7 +84,7 @@ class BandFiles {
     static constexpr std::size_t kPageBytes = 4096;
 
     void writeRecordBand() const {
-        std::ofstream out(root_ / kRecordName, std::ios::binary);
+        std::ofstream out(folder_.path() / kRecordName, std::ios::binary);
         std::string descriptor(kRecordLength, '\0');
         const std::uint32_t length = kRecordLength;
         for (int i = 0; i < 4; ++i)
@@ -122,19 +97,19 @@ class BandFiles {
         const std::string suffix(kSuffixBytes, 's');
         for (int line = 0; line < kLines; ++line) {
             out.write(prefix.data(), static_cast<std::streamsize>(prefix.size()));
-            out.write(sceneLine(seed).data(), kPixels);
+            out.write(bench::sceneLine(seed, kPixels).data(), kPixels);
             out.write(suffix.data(), static_cast<std::streamsize>(suffix.size()));
         }
     }
 
     void writeFastBand() const {
-        std::ofstream out(root_ / kFastName, std::ios::binary);
+        std::ofstream out(folder_.path() / kFastName, std::ios::binary);
         std::uint32_t seed = 2;
         for (int line = 0; line < kLines; ++line)
-            out.write(sceneLine(seed).data(), kPixels);
+            out.write(bench::sceneLine(seed, kPixels).data(), kPixels);
     }
 
-    std::filesystem::path root_;
+    bench::BenchFolder folder_;
 };
 
 const BandFiles& bandFiles() {

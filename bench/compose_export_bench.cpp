@@ -30,6 +30,7 @@
 #include <vector>
 
 #include "band/band_image.h"
+#include "bench/bench_support.h"
 #include "platform/platform.h"
 #include "product/paths.h"
 #include "view/bitmap_file.h"
@@ -45,11 +46,8 @@ constexpr int kDisplayHeight = 1080;
 constexpr int kComposeIterations = 100;
 constexpr int kExportIterations = 10;
 
-using Clock = std::chrono::steady_clock;
-
-double millisecondsSince(Clock::time_point start) {
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
+using bench::Clock;
+using bench::millisecondsSince;
 
 // The middle of the times: one iteration that another process held up moves a
 // median far less than a mean.
@@ -61,35 +59,14 @@ double median(std::vector<double> times) {
     return *middle;
 }
 
-// A line of pixel values bunched around the middle, as a real scene's are, from a
-// fixed sequence so every run maps the same bytes.
-std::vector<char> sceneLine(std::uint32_t& seed) {
-    std::vector<char> line(kPixels);
-    for (char& pixel : line) {
-        seed = seed * 1664525u + 1013904223u;
-        pixel = static_cast<char>(((seed >> 24) + ((seed >> 8) & 0xFF)) / 2);
-    }
-    return line;
-}
-
 // Three fast-format band files, written once line by line (never whole in
 // memory), and their bands loaded once. The exported files go to the same folder.
 class ShownBands {
   public:
-    ShownBands() {
-        root_ = std::filesystem::temp_directory_path() /
-                ("quillmere-compose-" + std::to_string(Clock::now().time_since_epoch().count()));
-        std::filesystem::create_directories(root_);
-        std::ofstream(root_ / "QMDATA.INI") << "[SAT1OPT]\n";
-        setConfigurationFilePath(programPath("QMDATA.INI"));
+    ShownBands() : folder_("quillmere-compose-", "[SAT1OPT]\n") {
         for (std::size_t b = 0; b < bands_.size(); ++b)
             bands_[b] = loadedBand("SCENE_B" + std::to_string(b + 1) + "0.FST",
                                    static_cast<std::uint32_t>(b + 1));
-    }
-    ~ShownBands() {
-        setConfigurationFilePath("");
-        std::error_code ignored;
-        std::filesystem::remove_all(root_, ignored);
     }
     ShownBands(const ShownBands&) = delete;
     ShownBands& operator=(const ShownBands&) = delete;
@@ -103,28 +80,26 @@ class ShownBands {
         return true;
     }
     BandImage* band(std::size_t index) const { return bands_[index].get(); }
-    std::string nativePath(const std::string& name) const { return (root_ / name).string(); }
-    std::string programPath(const std::string& name) const {
-        return platform::fromNativePath(nativePath(name));
-    }
+    std::string nativePath(const std::string& name) const { return folder_.nativePath(name); }
+    std::string programPath(const std::string& name) const { return folder_.programPath(name); }
 
   private:
     std::unique_ptr<BandImage> loadedBand(const std::string& name, std::uint32_t seed) const {
         {
-            std::ofstream out(root_ / name, std::ios::binary);
+            std::ofstream out(folder_.path() / name, std::ios::binary);
             for (int line = 0; line < kLines; ++line)
-                out.write(sceneLine(seed).data(), kPixels);
+                out.write(bench::sceneLine(seed, kPixels).data(), kPixels);
         }
         auto band = std::make_unique<BandImage>();
         if (!band->setPath(programPath(name)) ||
             !band->readGeometry(BandImage::kFastFormat, "SAT1", "OPT", kPixels, kLines) ||
             !band->loadPixels())
             return nullptr;
-        std::filesystem::remove(root_ / name);  // only the pixels in memory are used
+        std::filesystem::remove(folder_.path() / name);  // only the pixels in memory are used
         return band;
     }
 
-    std::filesystem::path root_;
+    bench::BenchFolder folder_;
     std::array<std::unique_ptr<BandImage>, 3> bands_;
 };
 
