@@ -12,15 +12,6 @@
 
 namespace qm::platform {
 
-std::string fromNativePath(std::string_view path) {
-    std::string result(path);
-    for (char& c : result) {
-        if (c == '/')
-            c = '\\';
-    }
-    return result;
-}
-
 std::string toNativePath(std::string_view path) {
     return std::string(path);
 }
