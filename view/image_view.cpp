@@ -115,6 +115,16 @@ void ImageView::setOrigin(std::int32_t x, std::int32_t y) {
 }
 
 bool ImageView::prepareBuffer(std::int32_t width, std::int32_t height) {
+    if (!sizeDisplay(width, height))
+        return false;
+    displayBuffer_.reset(new (std::nothrow) std::uint8_t[static_cast<std::size_t>(bufferSize_)]());
+    displayBits_ = displayBuffer_.get();
+    return displayBits_ != nullptr;
+}
+
+// Sizes the display image and lets go of any buffer held from before. False when
+// nothing is shown or the size is not positive or too large for 32 bits.
+bool ImageView::sizeDisplay(std::int32_t width, std::int32_t height) {
     if (pixelCount_ == 0)
         return false;
     outputWidth_ = width;
@@ -132,9 +142,7 @@ bool ImageView::prepareBuffer(std::int32_t width, std::int32_t height) {
     rowPadding_ = rowPaddingFor(width);
     rowStride_ = static_cast<std::int32_t>(stride);
     bufferSize_ = static_cast<std::int32_t>(size);
-    displayBuffer_.reset(new (std::nothrow) std::uint8_t[static_cast<std::size_t>(size)]());
-    displayBits_ = displayBuffer_.get();
-    return displayBits_ != nullptr;
+    return true;
 }
 
 ChannelSources ImageView::channelSources() const {

@@ -109,6 +109,7 @@ class ImageView {
     void* targetWindow() const { return targetWindow_; }
 
   private:
+    bool sizeDisplay(std::int32_t width, std::int32_t height);
     void clearGeometry();
     ChannelSources channelSources() const;
     std::int64_t visibleColumns(std::int64_t step) const;

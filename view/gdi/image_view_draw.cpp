@@ -68,10 +68,9 @@ void copyToImageArea(HDC windowDc, HBITMAP section, int width, int height) {
 
 }  // namespace
 
-// prepareBuffer sizes the image and shows that its memory can be had; the image
-// itself is composed straight into the bitmap section, which has the same layout,
-// so the prepared buffer is let go as soon as the sizes are known. displayBits
-// points into the section only while it lives.
+// The image is composed straight into the bitmap section, which has the display
+// buffer's layout, so a display only sizes the image (no buffer of its own is
+// allocated); displayBits points into the section only while it lives.
 bool ImageView::draw() {
     const HWND window = static_cast<HWND>(targetWindow_);
     RECT client{};
@@ -84,10 +83,8 @@ bool ImageView::draw() {
         return false;
 
     bitmapInfo_ = displayBitmapInfo(width, height);
-    if (!prepareBuffer(width, height))
+    if (!sizeDisplay(width, height))
         return false;
-    displayBuffer_.reset();
-    displayBits_ = nullptr;
 
     void* sectionBits = nullptr;
     gdi::ScopedGdiObject<HBITMAP> section(CreateDIBSection(
