@@ -37,12 +37,15 @@ TEST_F(LevelSpinTest, ClicksClampToTheLimitsAndKeepHighAboveLow) {
         {"low under high at the top", 103, {300, 299}, 1, {300, 299}, true},
         {"low far up: clamped, then below high", 103, {255, 0}, 1000, {255, 254}, true},
         {"high far down: clamped, then above low", 106, {255, 0}, -1000, {1, 0}, true},
-        {"a band chooser is no level control", 102, {255, 0}, 5, {255, 0}, false},
-        {"nor is the toolbar", 109, {255, 0}, 5, {255, 0}, false},
+        {"a band chooser is no level control", 102, {200, 10}, 5, {200, 10}, false},
+        {"nor is the toolbar", 109, {200, 10}, 5, {200, 10}, false},
     };
     for (const SpinCase& c : cases) {
         SCOPED_TRACE(c.what);
-        const int channel = c.id >= 106 ? c.id - 106 : c.id >= 103 ? c.id - 103 : 2;
+        // Ids 103..105 are the low controls of channels 0..2, 106..108 the high ones;
+        // any other id leaves every pair alone, so its start goes on channel 0.
+        const bool levelControl = c.id >= 103 && c.id <= 108;
+        const int channel = !levelControl ? 0 : c.id >= 106 ? c.id - 106 : c.id - 103;
         main_.levels() = ChannelLevels{};
         main_.levels()[channel] = c.start;
         UpdateWindow(window());
