@@ -1,6 +1,7 @@
 #include "tools/cli/arguments.h"
 
 #include <algorithm>
+#include <string_view>
 
 #include "tools/cli/export_arguments.h"
 
@@ -45,7 +46,44 @@ Arguments parseInfo(const std::vector<std::string>& arguments) {
     return result;
 }
 
+// The flags that take no value, for a clear error on "--json=yes".
+bool isFlag(std::string_view name) {
+    return name == "--json" || name == "--stats" || name == "--auto-true-colour" ||
+           name == "--help" || name == "--version";
+}
+
+// GNU's long-option form: "--levels=-100:300" is "--levels" "-100:300". A word that
+// is itself the value of the option before it is left whole, and so are names that
+// are not options of ours (they are refused later as unknown, as typed).
+std::vector<std::string> splitInlineValues(const std::vector<std::string>& arguments,
+                                           std::string& error) {
+    std::vector<std::string> words;
+    bool isValue = false;
+    for (const std::string& word : arguments) {
+        const std::size_t equals = word.find('=');
+        const std::string_view name = std::string_view(word).substr(0, equals);
+        if (isValue || !word.starts_with("--") || equals == std::string::npos) {
+            words.push_back(word);
+            isValue = !isValue && optionTakesValue(word);
+        } else if (optionTakesValue(name)) {
+            words.emplace_back(name);
+            words.push_back(word.substr(equals + 1));
+        } else if (isFlag(name)) {
+            error = std::string(name) + " takes no value";
+            return {};
+        } else {
+            words.push_back(word);
+        }
+    }
+    return words;
+}
+
 }  // namespace
+
+bool optionTakesValue(std::string_view word) {
+    return word == "-o" || word == "--config" || word == "--band" || word == "--rgb" ||
+           word == "--levels";
+}
 
 Arguments usageError(std::string error) {
     Arguments result;
@@ -54,7 +92,11 @@ Arguments usageError(std::string error) {
     return result;
 }
 
-Arguments parseArguments(const std::vector<std::string>& arguments) {
+Arguments parseArguments(const std::vector<std::string>& typed) {
+    std::string error;
+    const std::vector<std::string> arguments = splitInlineValues(typed, error);
+    if (!error.empty())
+        return usageError(error);
     if (asksForHelp(arguments)) {
         Arguments help;
         help.action = Arguments::Action::Help;
@@ -118,6 +160,9 @@ const char* helpText() {
            "are refused), then the levels, then the whole picture is written at full\n"
            "resolution, rows bottom-up. Without --levels or --auto-true-colour every\n"
            "channel keeps the full range 0:255, which leaves the pixels as they are.\n"
+           "\n"
+           "An option that takes a value takes it as the next word or after '=':\n"
+           "--levels -100:300 and --levels=-100:300 are the same.\n"
            "\n"
            "info options:\n"
            "  --config FILE  read FILE instead of QMDATA.INI beside this program\n"

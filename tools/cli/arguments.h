@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "view/level_range.h"
@@ -40,8 +41,12 @@ struct Arguments {
 //   export LABEL -o OUT [--config FILE] (--band B | --rgb R,G,B)
 //          [--levels L:H[,L:H,L:H] | --auto-true-colour]
 // with the options in any order after the command, or --help / -h or --version
-// anywhere (help first).
+// anywhere (help first). An option's value may also follow it after '='
+// ("--levels=-100:300"), as GNU programs accept.
 Arguments parseArguments(const std::vector<std::string>& arguments);
+
+// Whether the option takes the next word as its value (-o, --config, --band, ...).
+bool optionTakesValue(std::string_view word);
 
 // A usage error with the given reason.
 Arguments usageError(std::string error);

@@ -42,12 +42,6 @@ std::optional<LevelRange> levelPair(std::string_view text) {
     return LevelRange{.high = *high, .low = *low};
 }
 
-// The options that take the next word as their value.
-bool takesValue(std::string_view word) {
-    return word == "-o" || word == "--config" || word == "--band" || word == "--rgb" ||
-           word == "--levels";
-}
-
 // Collects the words; what cannot be judged before all are read (which pairs
 // --levels needs) is checked afterwards.
 class ExportParser {
@@ -71,7 +65,7 @@ class ExportParser {
 };
 
 std::string ExportParser::take(const std::string& word, const std::string* value) {
-    if (takesValue(word)) {
+    if (optionTakesValue(word)) {
         if (!value)
             return word + " needs a value";
         return takeValue(word, *value);
@@ -166,7 +160,7 @@ Arguments parseExportArguments(const std::vector<std::string>& arguments) {
         const std::string error = parser.take(arguments[i], next);
         if (!error.empty())
             return usageError(error);
-        if (takesValue(arguments[i]))
+        if (optionTakesValue(arguments[i]))
             ++i;
     }
     const std::string error = parser.finish();
