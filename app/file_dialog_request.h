@@ -15,7 +15,9 @@ namespace qm {
 inline constexpr DWORD kFileDialogRequestSize =
     offsetof(OPENFILENAMEA, lpTemplateName) + sizeof(OPENFILENAMEA::lpTemplateName);
 
-#ifndef _WIN64
+#ifdef _WIN64
+static_assert(kFileDialogRequestSize == 136);
+#else
 static_assert(kFileDialogRequestSize == 76);
 #endif
 

@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <array>
 #include <cstdint>
 #include <memory>
 
@@ -117,8 +118,8 @@ class MainWindow {
     LabelFileChooser* chooser_ = nullptr;
     std::unique_ptr<ProductCatalog> catalog_;
     std::unique_ptr<LabelFile> label_;
-    HWND bandCombos_[ImageView::kChannelCount] = {};
-    LevelSpins levelSpins_[ImageView::kChannelCount] = {};
+    std::array<HWND, ImageView::kChannelCount> bandCombos_{};
+    std::array<LevelSpins, ImageView::kChannelCount> levelSpins_{};
     HWND toolbar_ = nullptr;
     HWND vScrollBar_ = nullptr;
     HWND hScrollBar_ = nullptr;

@@ -6,6 +6,7 @@
 // decides when a band's pixel buffer is loaded and when it is freed.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <memory>
 
@@ -130,7 +131,7 @@ class ImageView {
     std::int32_t scrollX_ = 0;
     std::int32_t scrollY_ = 0;
     void* targetWindow_ = nullptr;
-    BandImage* channels_[kChannelCount] = {};
+    std::array<BandImage*, kChannelCount> channels_{};
     // The display buffer of prepareBuffer, owned here; displayBits points into it
     // until a display puts the image elsewhere.
     std::unique_ptr<std::uint8_t[]> displayBuffer_;
