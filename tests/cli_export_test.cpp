@@ -101,6 +101,7 @@ class Bitmap {
     }
 
     std::size_t size() const { return bytes_.size(); }
+    const Bytes& bytes() const { return bytes_; }
     std::uint32_t u32(std::size_t at) const {
         return bytes_[at] | bytes_[at + 1] << 8 | bytes_[at + 2] << 16 |
                static_cast<std::uint32_t>(bytes_[at + 3]) << 24;
@@ -331,6 +332,27 @@ TEST_F(CliExportTest, LevelsMapEachChannelThroughItsOwnPair) {
     }
 }
 
+TEST_F(CliExportTest, AutoClipStretchesEachChannelBetweenItsPercentiles) {
+    // 20 pixels a band; at 10 % low is the 2nd smallest value and high the 18th:
+    // band 1 holds 1..5, 11..15, 21..25, 31..35, bands 2 and 3 the same plus 60, 120.
+    const struct {
+        const char* name;
+        Strings clipped;
+        Strings equivalent;
+    } cases[] = {
+        {"grey", {"--band", "1", "--auto-clip", "10"}, {"--band", "1", "--levels", "2:33"}},
+        {"colour, one channel empty",
+         {"--rgb", "1,-,3", "--auto-clip=10"},
+         {"--rgb", "1,-,3", "--levels", "2:33,0:255,122:153"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_EQ(exportTo("SCENE01.LAB", "CLIP.BMP", c.clipped).status, cli::kExitSuccess);
+        ASSERT_EQ(exportTo("SCENE01.LAB", "LEVELS.BMP", c.equivalent).status, cli::kExitSuccess);
+        EXPECT_EQ(bitmap("CLIP.BMP").bytes(), bitmap("LEVELS.BMP").bytes());
+    }
+}
+
 TEST_F(CliExportTest, AutomaticTrueColourLevelsComeFromTheBandsStatistics) {
     const CliResult stats = run({"info", dir_.path("SCENE01.LAB"), "--config",
                                  dir_.path("QMDATA.INI"), "--json", "--stats"});
@@ -453,6 +475,11 @@ TEST_F(CliExportTest, UsageErrorsExitWithTwo) {
          "exclude each other"},
         {{"L.LAB", "-o", "O.BMP", "--band", "1", "--zoom"}, "unknown option --zoom"},
         {{"L.LAB", "M.LAB", "-o", "O.BMP", "--band", "1"}, "more than one label file"},
+        {{"L.LAB", "-o", "O.BMP", "--band", "1", "--auto-clip", "50"}, "0 < P < 50"},
+        {{"L.LAB", "-o", "O.BMP", "--band", "1", "--auto-clip", "0"}, "0 < P < 50"},
+        {{"L.LAB", "-o", "O.BMP", "--band", "1", "--auto-clip", "2%"}, "0 < P < 50"},
+        {{"L.LAB", "-o", "O.BMP", "--band", "1", "--auto-clip", "2", "--levels", "0:9"},
+         "--auto-clip excludes"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.reason);

@@ -82,7 +82,7 @@ std::vector<std::string> splitInlineValues(const std::vector<std::string>& argum
 
 bool optionTakesValue(std::string_view word) {
     return word == "-o" || word == "--config" || word == "--band" || word == "--rgb" ||
-           word == "--levels";
+           word == "--levels" || word == "--auto-clip";
 }
 
 Arguments usageError(std::string error) {
@@ -120,7 +120,7 @@ const char* usageLine() {
     return "usage: quillmere-cli info LABEL [--config FILE] [--json] [--stats]\n"
            "       quillmere-cli export LABEL -o OUT.BMP [--config FILE]\n"
            "                     (--band B | --rgb R,G,B) [--levels L:H[,L:H,L:H] |\n"
-           "                     --auto-true-colour]\n"
+           "                     --auto-true-colour | --auto-clip P]\n"
            "       quillmere-cli --help | --version\n";
 }
 
@@ -133,7 +133,7 @@ const char* helpText() {
     return "usage: quillmere-cli info LABEL [--config FILE] [--json] [--stats]\n"
            "       quillmere-cli export LABEL -o OUT.BMP [--config FILE]\n"
            "                     (--band B | --rgb R,G,B) [--levels L:H[,L:H,L:H] |\n"
-           "                     --auto-true-colour]\n"
+           "                     --auto-true-colour | --auto-clip P]\n"
            "       quillmere-cli --help | --version\n"
            "\n"
            "Both commands open a product as the viewer's open command does: the label\n"
@@ -191,6 +191,9 @@ const char* helpText() {
            "                 whole numbers; one pair with --band, three (red, green,\n"
            "                 blue) with --rgb, where a channel without a band ignores\n"
            "                 its pair. A band shown on two channels takes the later pair\n"
+           "  --auto-clip P  stretch each channel between the P and 100 - P percentiles\n"
+           "                 of its band's histogram (0 < P < 50, e.g. 2): low maps to 0,\n"
+           "                 high to 255; a band with a single value keeps 0:255\n"
            "  --auto-true-colour\n"
            "                 the automatic true-colour levels from the three bands'\n"
            "                 means and deviations; needs --rgb with three bands\n"

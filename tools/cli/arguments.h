@@ -1,6 +1,7 @@
 // The command line of quillmere-cli: what it asks for, or why it cannot be run.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -34,12 +35,14 @@ struct Arguments {
     // Empty, or one pair per entry of bands (--levels).
     std::vector<LevelRange> levels;
     bool autoTrueColour = false;
+    // --auto-clip P: each channel stretched between the P and 100 - P percentiles.
+    std::optional<double> autoClipPercent;
 };
 
 // Reads the arguments after the program name:
 //   info LABEL [--config FILE] [--json] [--stats]
 //   export LABEL -o OUT [--config FILE] (--band B | --rgb R,G,B)
-//          [--levels L:H[,L:H,L:H] | --auto-true-colour]
+//          [--levels L:H[,L:H,L:H] | --auto-true-colour | --auto-clip P]
 // with the options in any order after the command, or --help / -h or --version
 // anywhere (help first). An option's value may also follow it after '='
 // ("--levels=-100:300"), as GNU programs accept.

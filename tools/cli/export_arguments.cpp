@@ -57,6 +57,7 @@ class ExportParser {
     std::string takeValue(const std::string& option, const std::string& value);
     std::string chooseBands(std::vector<std::string> bands);
     std::string readLevels(const std::string& text);
+    std::string readAutoClip(const std::string& text);
 
     Arguments result_;
     bool labelGiven_ = false;
@@ -112,7 +113,19 @@ std::string ExportParser::takeValue(const std::string& option, const std::string
             return "--rgb needs at least one band";
         return chooseBands(std::move(bands));
     }
+    if (option == "--auto-clip")
+        return readAutoClip(value);
     return readLevels(value);
+}
+
+std::string ExportParser::readAutoClip(const std::string& text) {
+    double percent = 0.0;
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, percent);
+    if (text.empty() || error != std::errc() || stop != end || !(percent > 0.0 && percent < 50.0))
+        return "--auto-clip takes a percentage P with 0 < P < 50: " + text;
+    result_.autoClipPercent = percent;
+    return {};
 }
 
 std::string ExportParser::chooseBands(std::vector<std::string> bands) {
@@ -144,6 +157,8 @@ std::string ExportParser::finish() {
         return "no band chosen (--band B or --rgb R,G,B)";
     if (levelsGiven_ && result_.autoTrueColour)
         return "--levels and --auto-true-colour exclude each other";
+    if (result_.autoClipPercent && (levelsGiven_ || result_.autoTrueColour))
+        return "--auto-clip excludes --levels and --auto-true-colour";
     if (levelsGiven_ && result_.levels.size() != result_.bands.size()) {
         return result_.bands.size() == 1 ? "--levels needs one pair L:H with --band"
                                          : "--levels needs three pairs L:H,L:H,L:H with --rgb";

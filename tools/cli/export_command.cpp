@@ -10,6 +10,7 @@
 #include "tools/cli/console_message_boxes.h"
 #include "tools/cli/opened_product.h"
 #include "tools/cli/progress_line.h"
+#include "view/auto_levels.h"
 #include "view/band_change.h"
 #include "view/bitmap_file.h"
 #include "view/image_view.h"
@@ -92,6 +93,14 @@ bool ExportRun::applyLevels(ImageView& view, ChannelLevels& levels) const {
             return true;
         fail(arguments_.labelPath, "--auto-true-colour needs three bands, chosen with --rgb");
         return false;
+    }
+    if (arguments_.autoClipPercent) {
+        for (int k = 0; k < ImageView::kChannelCount && k < view.mode(); ++k) {
+            if (const BandImage* band = view.shownBand(k))
+                levels[k] = clippedLevels(band->histogram()->counts, *arguments_.autoClipPercent);
+        }
+        view.applyLevels(levels);
+        return true;
     }
     if (arguments_.levels.empty())
         return true;
