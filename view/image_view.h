@@ -109,10 +109,13 @@ class ImageView {
     std::int32_t scrollY() const { return scrollY_; }
     void* targetWindow() const { return targetWindow_; }
 
+    // Each channel's pixels and level table as the next composition or export maps
+    // them; a channel without a shown band has none.
+    ChannelSources channelSources() const;
+
   private:
     bool sizeDisplay(std::int32_t width, std::int32_t height);
     void clearGeometry();
-    ChannelSources channelSources() const;
     std::int64_t visibleColumns(std::int64_t step) const;
     bool loadChannel(BandImage& band);
 

@@ -80,6 +80,10 @@ std::vector<std::string> splitInlineValues(const std::vector<std::string>& argum
 
 }  // namespace
 
+bool namesFolder(std::string_view outputPath) {
+    return !outputPath.empty() && (outputPath.back() == '/' || outputPath.back() == '\\');
+}
+
 bool optionTakesValue(std::string_view word) {
     return word == "-o" || word == "--config" || word == "--band" || word == "--rgb" ||
            word == "--levels" || word == "--auto-clip";
@@ -121,6 +125,7 @@ const char* usageLine() {
            "       quillmere-cli export LABEL -o OUT.BMP [--config FILE]\n"
            "                     (--band B | --rgb R,G,B) [--levels L:H[,L:H,L:H] |\n"
            "                     --auto-true-colour | --auto-clip P]\n"
+           "       quillmere-cli export LABEL... -o DIR/ (the same choices)\n"
            "       quillmere-cli --help | --version\n";
 }
 
@@ -134,6 +139,7 @@ const char* helpText() {
            "       quillmere-cli export LABEL -o OUT.BMP [--config FILE]\n"
            "                     (--band B | --rgb R,G,B) [--levels L:H[,L:H,L:H] |\n"
            "                     --auto-true-colour | --auto-clip P]\n"
+           "       quillmere-cli export LABEL... -o DIR/ (the same choices)\n"
            "       quillmere-cli --help | --version\n"
            "\n"
            "Both commands open a product as the viewer's open command does: the label\n"
@@ -179,7 +185,12 @@ const char* helpText() {
            "                 modeBin, deviation and heights\n"
            "\n"
            "export options:\n"
-           "  -o OUT.BMP     the bitmap file to write; an existing file is replaced\n"
+           "  -o OUT.BMP     the bitmap file to write; an existing file is replaced. A\n"
+           "                 name ending in .png writes a PNG file with the same pixels\n"
+           "                 (8-bit grey or 24-bit colour). A name ending in / (or \\)\n"
+           "                 is a folder: each LABEL gives FOLDER/<label name>.bmp, and\n"
+           "                 several labels may be given; each product's result is\n"
+           "                 reported, a failing one does not stop the others\n"
            "  --config FILE  read FILE instead of QMDATA.INI beside this program\n"
            "  --band B       single-band mode showing band B. A band is given by its\n"
            "                 number in the band choosers, from 1 (info's index + 1), or\n"

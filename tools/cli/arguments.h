@@ -28,6 +28,9 @@ struct Arguments {
     bool stats = false;  // load every band and report its histogram
 
     // export
+    // Every label given, in order (labelPath is the first); several need an
+    // output folder.
+    std::vector<std::string> labelPaths;
     std::string outputPath;  // as given to -o
     // One band (--band, single-band mode) or three (--rgb, red, green, blue), each a
     // 1-based catalogue index, a display name or kNoBandChoice.
@@ -47,6 +50,9 @@ struct Arguments {
 // anywhere (help first). An option's value may also follow it after '='
 // ("--levels=-100:300"), as GNU programs accept.
 Arguments parseArguments(const std::vector<std::string>& arguments);
+
+// Whether -o names a folder (it ends with a path separator): one file per product.
+bool namesFolder(std::string_view outputPath);
 
 // Whether the option takes the next word as its value (-o, --config, --band, ...).
 bool optionTakesValue(std::string_view word);

@@ -77,9 +77,9 @@ std::string ExportParser::take(const std::string& word, const std::string* value
     }
     if (word.size() > 1 && word[0] == '-')
         return "unknown option " + word;
-    if (labelGiven_)
-        return "more than one label file: " + word;
-    result_.labelPath = word;
+    if (!labelGiven_)
+        result_.labelPath = word;
+    result_.labelPaths.push_back(word);
     labelGiven_ = true;
     return {};
 }
@@ -153,6 +153,8 @@ std::string ExportParser::finish() {
         return "no label file given";
     if (!outputGiven_)
         return "no output file given (-o OUT.BMP)";
+    if (result_.labelPaths.size() > 1 && !namesFolder(result_.outputPath))
+        return "more than one label file: give -o a folder (DIR/) for one file per product";
     if (result_.bands.empty())
         return "no band chosen (--band B or --rgb R,G,B)";
     if (levelsGiven_ && result_.autoTrueColour)
