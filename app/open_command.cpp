@@ -37,9 +37,11 @@ void MainWindow::openProduct() {
     fillBandChoosers();
 }
 
-// The view lets go of the old product's bands before the catalogue drops them.
+// The view lets go of the old product's bands before the catalogue drops them, and
+// starts again at zoom 1 and origin (0, 0) without a picture: the bars follow.
 void MainWindow::readProduct(const char* labelPath) {
     view_->setChannels(nullptr, nullptr, nullptr);
+    startScrollingAgain(0, 0);
     label_->parse(labelPath);
     catalog_->reset(labelPath);
 }
