@@ -1,5 +1,6 @@
 // Command 40016: the bands chosen in the three choosers into the view.
 #include "app/main_window.h"
+#include "app/scoped_flag.h"
 #include "app/scoped_wait_cursor.h"
 #include "view/band_change.h"
 
@@ -11,8 +12,11 @@ BandImage* MainWindow::chosenBand(int channel) const {
     return selection > 0 ? catalog_->band(static_cast<int>(selection) - 1) : nullptr;
 }
 
-// Bands that differ in size are refused (with a message) and nothing changes.
+// Bands that differ in size are refused (with a message) and nothing changes. A
+// band that fails to load, or whose histogram shows the capped-bar notice, shows a
+// box; while it is up the window refuses other commands.
 void MainWindow::applyBandChange() {
+    const ScopedFlag busy(busy_);
     ChosenBands chosen{};
     for (int i = 0; i < ImageView::kChannelCount; ++i)
         chosen[static_cast<std::size_t>(i)] = chosenBand(i);

@@ -113,6 +113,10 @@ class MainWindow {
     void setModeMenu(UINT activeMode, UINT otherMode);
 
     bool linkLevels_ = false;
+    // A band change or an automatic level is running. Their message boxes run nested
+    // message loops; until they return, commands and level clicks are refused, so
+    // that nothing frees or changes the bands under the running command.
+    bool busy_ = false;
     ChannelLevels levels_;
     HINSTANCE instance_ = nullptr;
     HWND window_ = nullptr;
