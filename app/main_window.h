@@ -53,6 +53,7 @@ class MainWindow {
     std::uint32_t paintFlags() const { return paintFlags_; }
     bool linkLevels() const { return linkLevels_; }
     // The shell's own copies of the scroll states; the bars are never read back.
+    // Every command and resize leaves them and the bars holding the same.
     SCROLLINFO& verticalScroll() { return vScroll_; }
     SCROLLINFO& horizontalScroll() { return hScroll_; }
 
@@ -80,6 +81,7 @@ class MainWindow {
     void createScrollBars();
     void onLevelSpin(int id, int delta);
     void scroll(SCROLLINFO& state, HWND bar, WPARAM wParam, bool horizontal);
+    void fitScrollBars();
     void drawPanels(HDC dc) const;
 
     // Commands, one per menu item or toolbar button.
@@ -106,10 +108,16 @@ class MainWindow {
     bool showsAnyBand() const;
     BandImage* chosenBand(int channel) const;
     void setScrollRanges(const ChosenBands& chosen);
+    void startScrollingAgain(std::int32_t pictureWidth, std::int32_t pictureHeight);
+    void zoomChanged();
     void resetChannel(int channel, bool shown);
     void setModeMenu(UINT activeMode, UINT otherMode);
 
     bool linkLevels_ = false;
+    // A band change or an automatic level is running. Their message boxes run nested
+    // message loops; until they return, commands and level clicks are refused, so
+    // that nothing frees or changes the bands under the running command.
+    bool busy_ = false;
     ChannelLevels levels_;
     HINSTANCE instance_ = nullptr;
     HWND window_ = nullptr;
@@ -125,6 +133,10 @@ class MainWindow {
     HWND hScrollBar_ = nullptr;
     SCROLLINFO vScroll_{};
     SCROLLINFO hScroll_{};
+    // The picture's extent along each bar, in source pixels, as the last band change
+    // (or an open, which shows none) set it.
+    std::int32_t pictureWidth_ = 0;
+    std::int32_t pictureHeight_ = 0;
 };
 
 }  // namespace qm
