@@ -2,7 +2,7 @@
 // pixels, histogram and display table, then, for a small picture, the band change,
 // levels, composition and export through ImageView.
 //
-// Input: 32 choice bytes (see Choices), then the band file.
+// Input: 34 choice bytes (see Choices), then the band file.
 #include <cstddef>
 #include <cstdint>
 #include <numeric>

@@ -12,6 +12,7 @@
 #include "platform/platform.h"
 #include "product/paths.h"
 #include "product/product_catalog.h"
+#include "tools/cli/command_scope.h"
 
 namespace qm::fuzz {
 namespace {
@@ -50,6 +51,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         parseFastFormatHeader(platform::textFromBytes(bytes), headerPixels, headerLines);
 
     fuzz::writeFuzzFile("SCENE/L7SCENE_HRF.FST", bytes);
+    // The header search makes the product directory current; libFuzzer's relative
+    // paths need the directory it started in.
+    const cli::CurrentDirectoryKeeper keeper;
     ProductCatalog catalog;
     catalog.reset(fuzz::fuzzFolder().path("SCENE.LAB"));
     int filePixels = 0;
