@@ -68,6 +68,15 @@ its tests not run: this machine's kernel cannot start 32-bit programs, so neithe
     echo "$status_note"
 fi
 
+# Every fuzz target over its seed corpus, so that a crash once fixed stays fixed;
+# one case per target in build/fuzz/test-results.
+echo "== fuzz corpora"
+ran+=("build/fuzz:1")
+if ! fuzz/run-corpora.sh; then
+    status=1
+    echo "FAILED: fuzz corpora" >&2
+fi
+
 # Cases counted from the GoogleTest reports. A program that wrote no report (it
 # died, or never started) counts as one failure; ctest has already said which.
 python3 - "$status" "${ran[@]}" <<'PY'

@@ -188,6 +188,14 @@ std::optional<std::int32_t> pixelBufferBytes(const Geometry& geometry) {
     return static_cast<std::int32_t>(bytes);
 }
 
+// A band file shorter than its geometry says (a copy cut short) shows the bytes it
+// lacks as 0. A geometry that asks for far more than the whole file holds is damaged
+// rather than cut short: a header of a few bytes could otherwise have gigabytes
+// allocated, zeroed and counted. Such a band is refused before its buffer exists.
+bool fileCanFill(std::int32_t bufferBytes, std::int32_t fileSize) {
+    return std::int64_t{bufferBytes} - fileSize <= BandImage::kMaxBytesBeyondFile;
+}
+
 // One line's pixels from the file position on: positioning and reading in one call.
 // Bytes before the start of the file, past its end or missing after a short read
 // are 0, so no row keeps what the allocation left there.
@@ -330,14 +338,14 @@ bool BandImage::readPixels(PixelCounter* counter) {
     const std::optional<std::int32_t> bytes = pixelBufferBytes(geometry_);
     if (!bytes)
         return false;
-    std::unique_ptr<std::uint8_t[]> buffer(new (std::nothrow) std::uint8_t[*bytes]);
-    if (!buffer)
-        return false;
     platform::File file;
     if (!file.open(path_, platform::File::Mode::Read))
         return false;
     const std::int32_t size = fileSize();
-    if (size < 0)
+    if (size < 0 || !fileCanFill(*bytes, size))
+        return false;
+    std::unique_ptr<std::uint8_t[]> buffer(new (std::nothrow) std::uint8_t[*bytes]);
+    if (!buffer)
         return false;
     readRowsBackwards(file, size, geometry_, buffer.get(), counter);
     pixels_ = std::move(buffer);

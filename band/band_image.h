@@ -33,6 +33,9 @@ class BandImage {
     // A framing field is read into a 17-byte zeroed scratch area, so a text field
     // keeps a terminating zero: wider fields are refused.
     static constexpr int kMaxFieldBytes = 16;
+    // A band's pixel buffer may exceed the whole file by at most this many bytes,
+    // which load as 0; a geometry asking for more is refused as damaged.
+    static constexpr std::int32_t kMaxBytesBeyondFile = 1 << 20;
 
     // Where the pixels of a line lie. Pixel j of an image line is byte
     // firstPixelOffset + j of its record.
@@ -83,10 +86,11 @@ class BandImage {
     bool readRecordGeometry(const std::string& configPath, const std::string& section);
 
     // Reads the whole band into memory and, on the first load, builds its histogram.
-    // A loaded band reads nothing. False when the buffer cannot be had (no line, no
-    // pixel or no record length, more pixels than 32 bits count, no memory) or the
-    // file cannot be opened and measured; the band then stays as it was, and a
-    // later call tries again.
+    // A loaded band reads nothing. Bytes the file lacks are 0. False when the buffer
+    // cannot be had (no line, no pixel or no record length, more pixels than 32 bits
+    // count, more than kMaxBytesBeyondFile beyond the whole file, no memory) or the
+    // file cannot be opened and measured; the band then stays as it was, and a later
+    // call tries again.
     bool loadPixels();
     // Frees the pixels. The histogram stays, with its statistics and level pair.
     void releasePixels() { pixels_.reset(); }

@@ -6,6 +6,11 @@ if(MSVC)
   set(QM_CHARSET_FLAGS /source-charset:utf-8 /execution-charset:.932)
   set(QM_WARNING_FLAGS /W4)
   set(CMAKE_MSVC_RUNTIME_LIBRARY "MultiThreaded$<$<CONFIG:Debug>:Debug>")
+elseif(CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+  # clang compiles literals to UTF-8 only. Only the fuzz build uses it, and it never
+  # compares the Japanese message texts with what it reads.
+  set(QM_CHARSET_FLAGS -finput-charset=UTF-8)
+  set(QM_WARNING_FLAGS -Wall -Wextra)
 else()
   set(QM_CHARSET_FLAGS -finput-charset=UTF-8 -fexec-charset=CP932)
   set(QM_WARNING_FLAGS -Wall -Wextra)
@@ -18,6 +23,15 @@ elseif(WIN32)
   # No MinGW DLLs next to the programs: Wine and Windows need nothing beside them.
   add_link_options(-static -static-libgcc -static-libstdc++)
   add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601)
+elseif(QM_FUZZ)
+  if(NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+    message(FATAL_ERROR "QM_FUZZ needs clang (libFuzzer): use the fuzz preset")
+  endif()
+  # Everything the targets reach is instrumented for libFuzzer's coverage; the
+  # targets themselves link libFuzzer (fuzz/CMakeLists.txt).
+  add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all
+                      -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=address,undefined)
 elseif(QM_SANITIZE)
   add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=all
                       -fno-omit-frame-pointer)

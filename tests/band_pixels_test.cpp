@@ -231,6 +231,27 @@ TEST_F(BandPixelsTest, GeometryThatNoBufferFitsFailsWithoutPixelsOrHistogram) {
     EXPECT_EQ(unmeasured.pixels(), nullptr);
 }
 
+TEST_F(BandPixelsTest, GeometryFarBeyondItsFileIsRefusedBeforeAnyBuffer) {
+    // Lines of 1,024 pixels over a file of 1,024 bytes: every line past the first
+    // adds 1,024 bytes that only zeros can fill.
+    constexpr int kPixels = 1024;
+    constexpr int kLinesAtTheLimit = BandImage::kMaxBytesBeyondFile / kPixels + 1;
+    const struct {
+        int headerLines;
+        bool loads;
+    } cases[] = {{kLinesAtTheLimit, true}, {kLinesAtTheLimit + 1, false}};
+    dir_.writeFile("SCENE_B10.FST", patternFile(kPixels));
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.headerLines) + " lines");
+        BandImage band;
+        measureFastBand(band, "SCENE_B10.FST", kPixels, c.headerLines);
+        const test::MessageCapture capture;
+        EXPECT_EQ(band.loadPixels(), c.loads);
+        EXPECT_EQ(band.pixels() != nullptr, c.loads);
+        EXPECT_EQ(band.histogram() != nullptr, c.loads);
+    }
+}
+
 TEST_F(BandPixelsTest, UnopenableFileFailsAndALaterLoadTriesAgain) {
     BandImage band;
     measureFastBand(band, "SCENE_B10.FST", 16, 4);

@@ -6,7 +6,7 @@ set -euo pipefail
 
 packages=(cmake g++ make googletest libbenchmark-dev nlohmann-json3-dev libstb-dev python3
           mingw-w64 wine wine64 wine32:i386 xvfb xauth xdotool imagemagick
-          fonts-ipafont-gothic locales)
+          fonts-ipafont-gothic locales clang libclang-rt-14-dev)
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi

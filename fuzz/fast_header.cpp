@@ -1,0 +1,71 @@
+// Arbitrary bytes as a fast-format header: its two numbers read from memory and
+// from the header file in a product directory, which must agree, then the geometry
+// of an ordinary band and of the doubled BAND80 band.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "band/band_image.h"
+#include "fuzz/support/fuzz_folder.h"
+#include "fuzz/support/require.h"
+#include "platform/platform.h"
+#include "product/paths.h"
+#include "product/product_catalog.h"
+#include "tools/cli/command_scope.h"
+
+namespace qm::fuzz {
+namespace {
+
+// One band named, one shown by its file name.
+constexpr char kConfiguration[] = "[SYNTH-7MSR]\nBAND10=Band 1\nBAND80=*\n";
+
+void measure(const char* fileName, int headerPixels, int headerLines, std::int64_t factor) {
+    BandImage band;
+    band.setPath(fuzzFolder().path(std::string("SCENE/") + fileName));
+    if (!band.readGeometry(BandImage::kFastFormat, "SYNTH-7", "MSR", headerPixels, headerLines))
+        return;
+    require(!band.bandName().empty(), "a measured band has a name");
+    require(band.pixelsPerLine() == headerPixels, "a line shows the header's pixels");
+    require(band.recordLength() == factor * headerPixels, "a record holds the band's lines");
+    require(band.lineCount() == factor * headerLines, "the band has the header's lines");
+    require(band.firstPixelOffset() == 0 && band.trailingBytes() == 0, "no framing");
+}
+
+}  // namespace
+}  // namespace qm::fuzz
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    using namespace qm;
+    setConfigurationFilePath(fuzz::writeFuzzFile("QMDATA.INI", fuzz::kConfiguration));
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using namespace qm;
+    using fuzz::require;
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    int headerPixels = 0;
+    int headerLines = 0;
+    const bool parsed =
+        parseFastFormatHeader(platform::textFromBytes(bytes), headerPixels, headerLines);
+
+    fuzz::writeFuzzFile("SCENE/L7SCENE_HRF.FST", bytes);
+    // The header search makes the product directory current; libFuzzer's relative
+    // paths need the directory it started in.
+    const cli::CurrentDirectoryKeeper keeper;
+    ProductCatalog catalog;
+    catalog.reset(fuzz::fuzzFolder().path("SCENE.LAB"));
+    int filePixels = 0;
+    int fileLines = 0;
+    const bool read = catalog.readFastFormatHeader(filePixels, fileLines);
+    require(read == parsed, "the header file reads as its text does");
+    if (!parsed)
+        return 0;
+    require(filePixels == headerPixels && fileLines == headerLines,
+            "the header file gives the numbers its text does");
+
+    fuzz::measure("SCENE_B10.FST", headerPixels, headerLines, 1);
+    fuzz::measure("SCENE_B80.FST", headerPixels, headerLines, 2);
+    return 0;
+}
