@@ -140,23 +140,36 @@ void storeSixteenPixels(__m128i blue, __m128i green, __m128i red, std::uint8_t* 
     }
 }
 
+// Pixels x to x + 15, and four bytes more.
+template <int halvings>
+void mapSixteenPixels(const ChannelLines& lines, const VectorForm& red, const VectorForm& green,
+                      const VectorForm& blue, std::size_t x, std::uint8_t* out) {
+    const std::size_t column = x << halvings;
+    storeSixteenPixels(mappedSixteen<halvings>(lines[2] + column, blue),
+                       mappedSixteen<halvings>(lines[1] + column, green),
+                       mappedSixteen<halvings>(lines[0] + column, red), out + 3 * x);
+}
+
 // The pixels the vector rounds can take; returns how many they took. Each round
-// writes four bytes past its own, which the next round overwrites, so the last
-// round stops two pixels short of the end.
+// writes four bytes past its own, which a later round overwrites, so the rounds
+// end two pixels short of count; that also keeps their loads, which reach
+// 2^halvings - 1 bytes past the last pixel's column, inside the lines. What the
+// whole rounds leave is taken by one more round that ends there, over pixels
+// already done, which it writes again with the same bytes.
 template <int halvings>
 std::size_t mapColourSse2(const ChannelLines& lines, const ChannelForms& forms, std::size_t count,
                           std::uint8_t* out) {
+    constexpr std::size_t kShort = 2;
+    if (count < kVectorPixels + kShort)
+        return 0;
     const VectorForm red = vectorForm(forms[0]);
     const VectorForm green = vectorForm(forms[1]);
     const VectorForm blue = vectorForm(forms[2]);
-    std::size_t x = 0;
-    for (; x + kVectorPixels + 2 <= count; x += kVectorPixels) {
-        const std::size_t column = x << halvings;
-        storeSixteenPixels(mappedSixteen<halvings>(lines[2] + column, blue),
-                           mappedSixteen<halvings>(lines[1] + column, green),
-                           mappedSixteen<halvings>(lines[0] + column, red), out + 3 * x);
-    }
-    return x;
+    const std::size_t last = count - kVectorPixels - kShort;
+    for (std::size_t x = 0; x < last; x += kVectorPixels)
+        mapSixteenPixels<halvings>(lines, red, green, blue, x, out);
+    mapSixteenPixels<halvings>(lines, red, green, blue, last, out);
+    return last + kVectorPixels;
 }
 
 std::size_t mapColourSse2(const ChannelLines& lines, const ChannelForms& forms, int halvings,

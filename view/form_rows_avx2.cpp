@@ -99,6 +99,8 @@ template <int halvings>
 QM_AVX2_INLINE __m256i mappedThirtyTwo(const std::uint8_t* line, const WideForm& form) {
     if (form.kind == FormKind::kConstant)
         return form.constant;
+    if (halvings == 0 && form.kind == FormKind::kIdentity)
+        return _mm256_loadu_si256(reinterpret_cast<const __m256i*>(line));
     const __m128i first = loadSixteen<halvings>(line);
     const __m128i second = loadSixteen<halvings>(line + (std::size_t{16} << halvings));
     if (form.kind == FormKind::kIdentity)
@@ -131,25 +133,37 @@ QM_AVX2_INLINE void storeThirtyTwoPixels(__m256i blue, __m256i green, __m256i re
     _mm256_storeu_si256(wide + 2, _mm256_permute2x128_si256(pieces[1], pieces[2], 0x31));
 }
 
-// A round's loads reach 2^halvings - 1 bytes past its last pixel's column, so the
-// rounds stop at least one pixel short of count.
+// Pixels x to x + 31.
+template <int halvings>
+QM_AVX2_INLINE void mapRound(const ChannelLines& lines, const WideForm& red, const WideForm& green,
+                             const WideForm& blue, std::size_t x, std::uint8_t* out) {
+    const std::size_t column = x << halvings;
+    storeThirtyTwoPixels(mappedThirtyTwo<halvings>(lines[2] + column, blue),
+                         mappedThirtyTwo<halvings>(lines[1] + column, green),
+                         mappedThirtyTwo<halvings>(lines[0] + column, red), out + 3 * x);
+}
+
+// A round's loads reach 2^halvings - 1 bytes past its last pixel's column, so with
+// any halving the rounds stop at least one pixel short of count. What the whole
+// rounds leave is taken by one more round that ends where rounds may end, over
+// pixels already done, which it writes again with the same bytes.
 template <int halvings>
 QM_AVX2 std::size_t mapColourRounds(const ChannelLines& lines, const ChannelForms& forms,
                                     std::size_t count, std::uint8_t* out) {
+    constexpr std::size_t kReach = halvings == 0 ? 0 : 1;
+    if (count < kRoundPixels + kReach)
+        return 0;
     WideForm red;
     WideForm green;
     WideForm blue;
     setWideForm(forms[0], red);
     setWideForm(forms[1], green);
     setWideForm(forms[2], blue);
-    std::size_t x = 0;
-    for (; x + kRoundPixels < count; x += kRoundPixels) {
-        const std::size_t column = x << halvings;
-        storeThirtyTwoPixels(mappedThirtyTwo<halvings>(lines[2] + column, blue),
-                             mappedThirtyTwo<halvings>(lines[1] + column, green),
-                             mappedThirtyTwo<halvings>(lines[0] + column, red), out + 3 * x);
-    }
-    return x;
+    const std::size_t last = count - kRoundPixels - kReach;
+    for (std::size_t x = 0; x < last; x += kRoundPixels)
+        mapRound<halvings>(lines, red, green, blue, x, out);
+    mapRound<halvings>(lines, red, green, blue, last, out);
+    return last + kRoundPixels;
 }
 
 }  // namespace
