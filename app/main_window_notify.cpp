@@ -7,7 +7,6 @@
 #include "app/control_ids.h"
 #include "app/level_step.h"
 #include "app/toolbar.h"
-#include "view/layout.h"
 
 namespace qm {
 namespace {
@@ -35,18 +34,13 @@ LRESULT MainWindow::onNotify(WPARAM id, LPARAM record) {
 }
 
 // The level follows the sum of the clicks, not the control's own position. The
-// next paint redraws the panels only: new levels reach the image when applied. So
-// only the control panel below the toolbar is invalidated, and the window system
-// has no image area to bring to the screen again.
+// next paint redraws the panels only: new levels reach the image when applied.
 void MainWindow::onLevelSpin(int id, int delta) {
     const bool high = id >= control::kFirstHighSpin;
     const int channel = id - (high ? control::kFirstHighSpin : control::kFirstLowSpin);
     stepLevel(levels_[channel], high ? LevelMember::High : LevelMember::Low, delta);
     paintFlags_ |= kPanelsOnly;
-    RECT client{};
-    GetClientRect(window_, &client);
-    const RECT panels{0, layout::kToolbarHeight, layout::kControlPanelWidth, client.bottom};
-    InvalidateRect(window_, &panels, FALSE);
+    invalidatePanels();
 }
 
 }  // namespace qm

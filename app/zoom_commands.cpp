@@ -1,5 +1,5 @@
 // Commands 40006, 40007, 40010 and 40017: the subsampling factor. The scroll bars
-// keep their pages and positions.
+// keep their pages and positions, and the panels stay as they are.
 #include "app/main_window.h"
 
 namespace qm {
@@ -16,7 +16,7 @@ void MainWindow::zoomIn() {
     if (factor == 1)
         return;
     view_->setZoom(factor - 1);
-    InvalidateRect(window_, nullptr, FALSE);
+    invalidateImageArea();
 }
 
 void MainWindow::zoomOut() {
@@ -24,17 +24,17 @@ void MainWindow::zoomOut() {
     if (factor == kLargestStep)
         return;
     view_->setZoom(factor + 1);
-    InvalidateRect(window_, nullptr, FALSE);
+    invalidateImageArea();
 }
 
 void MainWindow::zoomToFit() {
     view_->fitToWindow();
-    InvalidateRect(window_, nullptr, FALSE);
+    invalidateImageArea();
 }
 
 void MainWindow::zoomActualSize() {
     view_->setZoom(1);
-    InvalidateRect(window_, nullptr, FALSE);
+    invalidateImageArea();
 }
 
 }  // namespace qm
