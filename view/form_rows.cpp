@@ -96,12 +96,13 @@ __m128i mappedEight(__m128i pixels, const VectorForm& form) {
     return _mm_packs_epi32(low, high);
 }
 
-// Sixteen pixels of a line through the form; a constant form reads nothing.
+// Sixteen pixels of a line from the column on through the form; a constant form
+// reads nothing (its line may be null).
 template <int halvings>
-__m128i mappedSixteen(const std::uint8_t* line, const VectorForm& form) {
+__m128i mappedSixteen(const std::uint8_t* line, std::size_t column, const VectorForm& form) {
     if (form.kind == FormKind::kConstant)
         return form.constant;
-    const __m128i pixels = loadSixteen<halvings>(line);
+    const __m128i pixels = loadSixteen<halvings>(line + column);
     if (form.kind == FormKind::kIdentity)
         return pixels;
     const __m128i zero = _mm_setzero_si128();
@@ -145,9 +146,9 @@ template <int halvings>
 void mapSixteenPixels(const ChannelLines& lines, const VectorForm& red, const VectorForm& green,
                       const VectorForm& blue, std::size_t x, std::uint8_t* out) {
     const std::size_t column = x << halvings;
-    storeSixteenPixels(mappedSixteen<halvings>(lines[2] + column, blue),
-                       mappedSixteen<halvings>(lines[1] + column, green),
-                       mappedSixteen<halvings>(lines[0] + column, red), out + 3 * x);
+    storeSixteenPixels(mappedSixteen<halvings>(lines[2], column, blue),
+                       mappedSixteen<halvings>(lines[1], column, green),
+                       mappedSixteen<halvings>(lines[0], column, red), out + 3 * x);
 }
 
 // The pixels the vector rounds can take; returns how many they took. Each round
@@ -191,11 +192,22 @@ std::size_t mapGreySse2(const std::uint8_t* line, const LevelForm& form, std::si
     const VectorForm vector = vectorForm(form);
     std::size_t x = 0;
     for (; x + kVectorPixels <= count; x += kVectorPixels)
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + x), mappedSixteen<0>(line + x, vector));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + x), mappedSixteen<0>(line, x, vector));
     return x;
 }
 
 #endif  // __SSE2__
+
+// The lines from a column on; a constant channel's line, which may be null, is
+// never read and stays as it is.
+ChannelLines linesFrom(const ChannelLines& lines, const ChannelForms& forms, std::size_t column) {
+    ChannelLines from = lines;
+    for (std::size_t k = 0; k < 3; ++k) {
+        if (!forms[k].isConstant())
+            from[k] += column;
+    }
+    return from;
+}
 
 // AVX2 rounds first where the processor has them, SSE2 rounds for what they leave,
 // then one pixel at a time.
@@ -203,10 +215,8 @@ void mapColourRun(const ChannelLines& lines, const ChannelForms& forms, int halv
                   std::size_t count, std::uint8_t* out) {
     std::size_t done = hasAvx2() ? mapColourAvx2(lines, forms, halvings, count, out) : 0;
 #if defined(__SSE2__)
-    ChannelLines rest = lines;
-    for (const std::uint8_t*& line : rest)
-        line += done << halvings;
-    done += mapColourSse2(rest, forms, halvings, count - done, out + 3 * done);
+    done += mapColourSse2(linesFrom(lines, forms, done << halvings), forms, halvings, count - done,
+                          out + 3 * done);
 #endif
     mapColourTail(lines, forms, halvings, done, count, out);
 }
@@ -219,10 +229,7 @@ bool formsTakeStep(std::size_t step) {
 
 void mapColourPixelsByForms(const ChannelLines& lines, const ChannelForms& forms, std::size_t first,
                             std::size_t step, std::size_t count, std::uint8_t* out) {
-    ChannelLines from = lines;
-    for (const std::uint8_t*& line : from)
-        line += first;
-    mapColourRun(from, forms, halvingsFor(step), count, out);
+    mapColourRun(linesFrom(lines, forms, first), forms, halvingsFor(step), count, out);
 }
 
 void mapGreyPixelsByForm(const std::uint8_t* line, const LevelForm& form, std::size_t count,

@@ -94,11 +94,14 @@ QM_AVX2_INLINE __m256i mappedSixteen(__m128i bytes, const WideForm& form) {
     return _mm256_packs_epi32(low, high);
 }
 
-// Thirty-two pixels of a line through the form; a constant form reads nothing.
+// Thirty-two pixels of a line from the column on through the form; a constant
+// form reads nothing (its line may be null).
 template <int halvings>
-QM_AVX2_INLINE __m256i mappedThirtyTwo(const std::uint8_t* line, const WideForm& form) {
+QM_AVX2_INLINE __m256i mappedThirtyTwo(const std::uint8_t* base, std::size_t column,
+                                       const WideForm& form) {
     if (form.kind == FormKind::kConstant)
         return form.constant;
+    const std::uint8_t* line = base + column;
     if (halvings == 0 && form.kind == FormKind::kIdentity)
         return _mm256_loadu_si256(reinterpret_cast<const __m256i*>(line));
     const __m128i first = loadSixteen<halvings>(line);
@@ -138,9 +141,9 @@ template <int halvings>
 QM_AVX2_INLINE void mapRound(const ChannelLines& lines, const WideForm& red, const WideForm& green,
                              const WideForm& blue, std::size_t x, std::uint8_t* out) {
     const std::size_t column = x << halvings;
-    storeThirtyTwoPixels(mappedThirtyTwo<halvings>(lines[2] + column, blue),
-                         mappedThirtyTwo<halvings>(lines[1] + column, green),
-                         mappedThirtyTwo<halvings>(lines[0] + column, red), out + 3 * x);
+    storeThirtyTwoPixels(mappedThirtyTwo<halvings>(lines[2], column, blue),
+                         mappedThirtyTwo<halvings>(lines[1], column, green),
+                         mappedThirtyTwo<halvings>(lines[0], column, red), out + 3 * x);
 }
 
 // A round's loads reach 2^halvings - 1 bytes past its last pixel's column, so with
