@@ -81,6 +81,39 @@ void readBlock(platform::File& file, std::int64_t fileSize, const BandImage::Geo
     }
 }
 
+// Records that hold nothing but their pixels, as the fast format's bands other
+// than the panchromatic one do: the rows of a block are their records, in the
+// opposite order.
+bool recordsArePixels(const BandImage::Geometry& geometry) {
+    return geometry.recordLength == geometry.pixelsPerLine && geometry.firstPixelOffset == 0;
+}
+
+// Puts count rows of rowBytes bytes in the opposite order, in place.
+void reverseRows(std::uint8_t* rows, std::int64_t count, std::int64_t rowBytes) {
+    for (std::int64_t i = 0, j = count - 1; i < j; ++i, --j)
+        std::swap_ranges(rows + i * rowBytes, rows + (i + 1) * rowBytes, rows + j * rowBytes);
+}
+
+// Rows first .. first + count - 1 when records are pixels: their records, read
+// straight into the rows they fill, top line first, then turned bottom-up while
+// they are still in the cache. No scratch area, no copy.
+void readBlockInPlace(platform::File& file, std::int64_t fileSize,
+                      const BandImage::Geometry& geometry, std::int64_t first, std::int64_t count,
+                      std::uint8_t* pixels) {
+    const std::int64_t rowBytes = geometry.pixelsPerLine;
+    std::uint8_t* rows = pixels + first * rowBytes;
+    const std::int64_t spanStart = rowPosition(fileSize, geometry, first + count - 1);
+    const std::int64_t spanBytes = count * rowBytes;
+    const std::int64_t skipped = std::clamp(-spanStart, std::int64_t{0}, spanBytes);
+    std::int64_t got = 0;
+    if (skipped < spanBytes) {
+        got = static_cast<std::int64_t>(file.readAt(spanStart + skipped, rows + skipped,
+                                                    static_cast<std::size_t>(spanBytes - skipped)));
+    }
+    zeroOutside(rows, spanBytes, skipped, skipped + got);
+    reverseRows(rows, count, rowBytes);
+}
+
 }  // namespace
 
 void readRowsBottomUp(platform::File& file, std::int64_t fileSize,
@@ -88,15 +121,18 @@ void readRowsBottomUp(platform::File& file, std::int64_t fileSize,
                       const RowsPlaced& placed) {
     const std::int64_t lines = geometry.lineCount;
     const Blocks blocks = blocksFor(geometry);
-    // Without a scratch area (a single record longer than a block, or no memory for
-    // one) each line is read straight into its row.
+    const bool inPlace = recordsArePixels(geometry);
+    // Other records go through a scratch area; without one (a single record longer
+    // than a block, or no memory for one) each line is read straight into its row.
     std::unique_ptr<std::uint8_t[]> span;
-    if (blocks.rowsPerBlock > 1)
+    if (!inPlace && blocks.rowsPerBlock > 1)
         span.reset(new (std::nothrow) std::uint8_t[static_cast<std::size_t>(blocks.spanBytes)]);
-    const std::int64_t step = span ? blocks.rowsPerBlock : 1;
+    const std::int64_t step = inPlace || span ? blocks.rowsPerBlock : 1;
     for (std::int64_t first = 0; first < lines; first += step) {
         const std::int64_t count = std::min(step, lines - first);
-        if (span) {
+        if (inPlace) {
+            readBlockInPlace(file, fileSize, geometry, first, count, pixels);
+        } else if (span) {
             readBlock(file, fileSize, geometry, first, count, span.get(), pixels);
         } else {
             readRow(file, rowPosition(fileSize, geometry, first),

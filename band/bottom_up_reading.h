@@ -4,7 +4,8 @@
 // end of the file (a remainder after the last whole record shifts every row rather
 // than being skipped), so the file is read from its end towards its start. Many
 // records come in one system call: a block of consecutive records is read into a
-// scratch area and its rows are then placed bottom-up from there.
+// scratch area and its rows are then placed bottom-up from there; records that
+// are nothing but pixels are read straight into their rows and turned in place.
 #pragma once
 
 #include <cstdint>
