@@ -72,12 +72,15 @@ exe=$build/bench/gui/quillmere-gui-bench.exe
 measure() {
     local what=$1
     shift
-    local times=() kib=0 line
+    local times=() kib=0 line report
+    report=$(mktemp)
     for _ in $(seq "$runs"); do
-        line=$({ /usr/bin/time -f '%e %M' "$@" >/dev/null 2>/dev/null; } 2>&1 | tail -1)
+        /usr/bin/time -o "$report" -f '%e %M' "$@" >/dev/null 2>&1
+        line=$(tail -1 "$report")
         times+=("${line% *}")
         kib=$(( ${line#* } > kib ? ${line#* } : kib ))
     done
+    rm -f "$report"
     local median
     median=$(printf '%s\n' "${times[@]}" | sort -n | sed -n "$(( (runs + 1) / 2 ))p")
     printf '%-58s %9s s   %4d MiB\n' "$what" "$median" $((kib / 1024))
