@@ -1,5 +1,6 @@
 // Command 40016: the bands chosen in the three choosers into the view.
 #include "app/main_window.h"
+#include "app/scoped_flag.h"
 #include "app/scoped_wait_cursor.h"
 #include "view/band_change.h"
 
@@ -11,8 +12,11 @@ BandImage* MainWindow::chosenBand(int channel) const {
     return selection > 0 ? catalog_->band(static_cast<int>(selection) - 1) : nullptr;
 }
 
-// Bands that differ in size are refused (with a message) and nothing changes.
+// Bands that differ in size are refused (with a message) and nothing changes. A
+// band that fails to load, or whose histogram shows the capped-bar notice, shows a
+// box; while it is up the window refuses other commands.
 void MainWindow::applyBandChange() {
+    const ScopedFlag busy(busy_);
     ChosenBands chosen{};
     for (int i = 0; i < ImageView::kChannelCount; ++i)
         chosen[static_cast<std::size_t>(i)] = chosenBand(i);
@@ -22,27 +26,31 @@ void MainWindow::applyBandChange() {
             return;
     }
     setScrollRanges(chosen);
-    view_->setOrigin(0, 0);
     InvalidateRect(window_, nullptr, FALSE);
 }
 
-// The last channel with a band sets the ranges; without bands both are 0..0. The
-// pages stay as the last resize set them.
+// The last channel with a band sets the picture's extent; without bands there is
+// none.
 void MainWindow::setScrollRanges(const ChosenBands& chosen) {
-    for (SCROLLINFO* state : {&vScroll_, &hScroll_}) {
-        state->fMask = SIF_RANGE | SIF_POS;
-        state->nMin = 0;
-        state->nMax = 0;
-        state->nPos = 0;
-    }
+    std::int32_t width = 0;
+    std::int32_t height = 0;
     for (const BandImage* band : chosen) {
         if (!band)
             continue;
-        vScroll_.nMax = band->lineCount();
-        hScroll_.nMax = band->pixelsPerLine();
+        height = band->lineCount();
+        width = band->pixelsPerLine();
     }
-    SetScrollInfo(vScrollBar_, SB_CTL, &vScroll_, TRUE);
-    SetScrollInfo(hScrollBar_, SB_CTL, &hScroll_, TRUE);
+    startScrollingAgain(width, height);
+}
+
+// The view starts again at zoom 1 and origin (0, 0) with a new picture (or none):
+// the bars start again at position 0.
+void MainWindow::startScrollingAgain(std::int32_t pictureWidth, std::int32_t pictureHeight) {
+    pictureWidth_ = pictureWidth;
+    pictureHeight_ = pictureHeight;
+    vScroll_.nPos = 0;
+    hScroll_.nPos = 0;
+    fitScrollBars();
 }
 
 }  // namespace qm

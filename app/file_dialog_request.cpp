@@ -1,6 +1,14 @@
 #include "app/file_dialog_request.h"
 
+#include "app/texts.h"
+
 namespace qm {
+namespace {
+
+constexpr DWORD kLabelFileFlags =
+    OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_ENABLEHOOK | OFN_HIDEREADONLY;
+// A save dialog that insisted on an existing file could refuse a new name.
+constexpr DWORD kBitmapFileFlags = OFN_EXPLORER | OFN_HIDEREADONLY;
 
 OPENFILENAMEA fileDialogRequest(HWND owner, const char* filter, char* buffer, DWORD size,
                                 const char* title, DWORD flags, const char* defaultExtension) {
@@ -14,6 +22,18 @@ OPENFILENAMEA fileDialogRequest(HWND owner, const char* filter, char* buffer, DW
     request.Flags = flags;
     request.lpstrDefExt = defaultExtension;
     return request;
+}
+
+}  // namespace
+
+OPENFILENAMEA labelFileRequest(HWND owner, char* buffer, DWORD size) {
+    return fileDialogRequest(owner, texts::kLabelFilter, buffer, size, texts::kOpenTitle,
+                             kLabelFileFlags, "LAB");
+}
+
+OPENFILENAMEA bitmapFileRequest(HWND owner, char* buffer, DWORD size) {
+    return fileDialogRequest(owner, texts::kBitmapFilter, buffer, size, texts::kSaveTitle,
+                             kBitmapFileFlags, "BMP");
 }
 
 }  // namespace qm

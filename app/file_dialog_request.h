@@ -15,13 +15,21 @@ namespace qm {
 inline constexpr DWORD kFileDialogRequestSize =
     offsetof(OPENFILENAMEA, lpTemplateName) + sizeof(OPENFILENAMEA::lpTemplateName);
 
-#ifndef _WIN64
+#ifdef _WIN64
+static_assert(kFileDialogRequestSize == 136);
+#else
 static_assert(kFileDialogRequestSize == 76);
 #endif
 
-// A request owned by `owner` with one filter pair, a title and a default
-// extension, writing the chosen path into `buffer` of `size` bytes.
-OPENFILENAMEA fileDialogRequest(HWND owner, const char* filter, char* buffer, DWORD size,
-                                const char* title, DWORD flags, const char* defaultExtension);
+// Each request is owned by `owner`, with one filter pair, a title and a default
+// extension, and writes the chosen path into `buffer` of `size` bytes.
+
+// The open command's request: the name of an existing label file. The chooser adds
+// its hook procedure.
+OPENFILENAMEA labelFileRequest(HWND owner, char* buffer, DWORD size);
+
+// The save command's request: the name of a bitmap file, new or existing; an
+// existing one is replaced without a question.
+OPENFILENAMEA bitmapFileRequest(HWND owner, char* buffer, DWORD size);
 
 }  // namespace qm

@@ -81,8 +81,11 @@ LRESULT MainWindow::onDestroy() {
     return 0;
 }
 
-// Ids without a command (the band choosers' notifications among them) are ignored.
+// Ids without a command (the band choosers' notifications among them) are ignored,
+// and so is every command while a band change or an automatic level is running.
 LRESULT MainWindow::onCommand(WPARAM wParam, LPARAM) {
+    if (busy_)
+        return 0;
     // clang-format off
     switch (LOWORD(wParam)) {
         case IDM_OPEN:                      openProduct(); break;

@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <array>
 #include <cstdint>
 #include <memory>
 
@@ -52,6 +53,7 @@ class MainWindow {
     std::uint32_t paintFlags() const { return paintFlags_; }
     bool linkLevels() const { return linkLevels_; }
     // The shell's own copies of the scroll states; the bars are never read back.
+    // Every command and resize leaves them and the bars holding the same.
     SCROLLINFO& verticalScroll() { return vScroll_; }
     SCROLLINFO& horizontalScroll() { return hScroll_; }
 
@@ -79,6 +81,7 @@ class MainWindow {
     void createScrollBars();
     void onLevelSpin(int id, int delta);
     void scroll(SCROLLINFO& state, HWND bar, WPARAM wParam, bool horizontal);
+    void fitScrollBars();
     void drawPanels(HDC dc) const;
     // What a change asks to be painted again: the image area alone (a scroll or a
     // zoom leaves the panels as they are), or the control panel below the toolbar
@@ -110,10 +113,16 @@ class MainWindow {
     bool showsAnyBand() const;
     BandImage* chosenBand(int channel) const;
     void setScrollRanges(const ChosenBands& chosen);
+    void startScrollingAgain(std::int32_t pictureWidth, std::int32_t pictureHeight);
+    void zoomChanged();
     void resetChannel(int channel, bool shown);
     void setModeMenu(UINT activeMode, UINT otherMode);
 
     bool linkLevels_ = false;
+    // A band change or an automatic level is running. Their message boxes run nested
+    // message loops; until they return, commands and level clicks are refused, so
+    // that nothing frees or changes the bands under the running command.
+    bool busy_ = false;
     ChannelLevels levels_;
     HINSTANCE instance_ = nullptr;
     HWND window_ = nullptr;
@@ -122,13 +131,17 @@ class MainWindow {
     LabelFileChooser* chooser_ = nullptr;
     std::unique_ptr<ProductCatalog> catalog_;
     std::unique_ptr<LabelFile> label_;
-    HWND bandCombos_[ImageView::kChannelCount] = {};
-    LevelSpins levelSpins_[ImageView::kChannelCount] = {};
+    std::array<HWND, ImageView::kChannelCount> bandCombos_{};
+    std::array<LevelSpins, ImageView::kChannelCount> levelSpins_{};
     HWND toolbar_ = nullptr;
     HWND vScrollBar_ = nullptr;
     HWND hScrollBar_ = nullptr;
     SCROLLINFO vScroll_{};
     SCROLLINFO hScroll_{};
+    // The picture's extent along each bar, in source pixels, as the last band change
+    // (or an open, which shows none) set it.
+    std::int32_t pictureWidth_ = 0;
+    std::int32_t pictureHeight_ = 0;
 };
 
 }  // namespace qm

@@ -1,16 +1,16 @@
-// WM_SIZE, WM_HSCROLL and WM_VSCROLL: the scroll bars' places and pages, and the
-// scroll position that becomes the view's origin.
+// WM_SIZE, WM_HSCROLL and WM_VSCROLL: the scroll bars' places, ranges and pages,
+// and the scroll position that becomes the view's origin.
 #include <algorithm>
 
 #include "app/main_window.h"
+#include "app/scroll_fit.h"
 #include "app/scroll_step.h"
 #include "view/gdi/panel_layout.h"
 
 namespace qm {
 
-// The pages are the image area's extent in image pixels at the current zoom; they
-// change only here. A client area smaller than the margins (a minimised window)
-// gives empty bars and pages.
+// The bars run along the image area. A client area smaller than the margins (a
+// minimised window) gives empty bars and pages.
 LRESULT MainWindow::onSize(WPARAM wParam, LPARAM lParam) {
     RECT client{};
     GetClientRect(window_, &client);
@@ -21,16 +21,24 @@ LRESULT MainWindow::onSize(WPARAM wParam, LPARAM lParam) {
                areaHeight, TRUE);
     MoveWindow(hScrollBar_, layout::kControlPanelWidth, client.bottom - barThickness, areaWidth,
                barThickness, TRUE);
-
-    vScroll_.fMask = SIF_PAGE;
-    vScroll_.nPage = static_cast<UINT>(areaHeight) * static_cast<UINT>(view_->zoom());
-    hScroll_.fMask = SIF_PAGE;
-    hScroll_.nPage = static_cast<UINT>(areaWidth) * static_cast<UINT>(view_->zoom());
-    SetScrollInfo(vScrollBar_, SB_CTL, &vScroll_, TRUE);
-    SetScrollInfo(hScrollBar_, SB_CTL, &hScroll_, TRUE);
-
+    fitScrollBars();
     SendMessageA(toolbar_, WM_SIZE, wParam, lParam);
     return 0;
+}
+
+// Whenever the picture, the zoom or the image area changes: each page becomes the
+// image area in source pixels at the current zoom, and each position what the bar
+// lets it reach, which the view takes as its origin. The bars get the whole state,
+// so they and the shell's copies hold the same.
+void MainWindow::fitScrollBars() {
+    RECT client{};
+    GetClientRect(window_, &client);
+    const std::int32_t zoom = view_->zoom();
+    fitScrollState(vScroll_, pictureHeight_, layout::imageAreaHeight(client.bottom), zoom);
+    fitScrollState(hScroll_, pictureWidth_, layout::imageAreaWidth(client.right), zoom);
+    SetScrollInfo(vScrollBar_, SB_CTL, &vScroll_, TRUE);
+    SetScrollInfo(hScrollBar_, SB_CTL, &hScroll_, TRUE);
+    view_->setOrigin(hScroll_.nPos, vScroll_.nPos);
 }
 
 // The up-downs send WM_HSCROLL too; only the scroll bars' messages scroll.

@@ -23,7 +23,8 @@ void MainWindow::resetChannel(int channel, bool shown) {
     levels_[channel] = LevelRange{};
 }
 
-// The hidden channels' panels are erased.
+// Either switch erases the image area and the panels: the picture shown so far
+// goes, and in single-band mode so do the hidden channels' panels.
 void MainWindow::singleBandMode() {
     setModeMenu(IDM_SINGLE_BAND_MODE, IDM_THREE_BAND_MODE);
     SendMessageA(bandCombos_[0], CB_SETCURSEL, 0, 0);
@@ -39,7 +40,7 @@ void MainWindow::threeBandMode() {
     for (int channel = 1; channel < ImageView::kChannelCount; ++channel)
         resetChannel(channel, true);
     view_->setMode(kThreeBandMode);
-    InvalidateRect(window_, nullptr, FALSE);
+    InvalidateRect(window_, nullptr, TRUE);
 }
 
 }  // namespace qm

@@ -37,9 +37,13 @@ void MainWindow::openProduct() {
     fillBandChoosers();
 }
 
-// The view lets go of the old product's bands before the catalogue drops them.
+// The view lets go of the old product's bands before the catalogue drops them, and
+// starts again at zoom 1 and origin (0, 0) without a picture: the bars follow, and
+// the image area and the panels are erased, so nothing of the old picture stays.
 void MainWindow::readProduct(const char* labelPath) {
     view_->setChannels(nullptr, nullptr, nullptr);
+    startScrollingAgain(0, 0);
+    InvalidateRect(window_, nullptr, TRUE);
     label_->parse(labelPath);
     catalog_->reset(labelPath);
 }

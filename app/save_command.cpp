@@ -10,8 +10,6 @@
 namespace qm {
 namespace {
 
-// OFN_EXPLORER, OFN_FILEMUSTEXIST and OFN_HIDEREADONLY; no overwrite prompt.
-constexpr DWORD kSaveFlags = 0x81004;
 constexpr DWORD kPathCapacity = 260;
 
 }  // namespace
@@ -29,8 +27,7 @@ void MainWindow::saveAs() {
     if (!showsAnyBand())
         return;
     char path[kPathCapacity + 1] = "";
-    OPENFILENAMEA request = fileDialogRequest(window_, texts::kBitmapFilter, path, kPathCapacity,
-                                              texts::kSaveTitle, kSaveFlags, "BMP");
+    OPENFILENAMEA request = bitmapFileRequest(window_, path, kPathCapacity);
     if (!GetSaveFileNameA(&request))
         return;
     bool saved = false;

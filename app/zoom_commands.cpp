@@ -1,5 +1,5 @@
-// Commands 40006, 40007, 40010 and 40017: the subsampling factor. The scroll bars
-// keep their pages and positions, and the panels stay as they are.
+// Commands 40006, 40007, 40010 and 40017: the subsampling factor, and the scroll
+// bars' pages that follow it. The panels stay as they are.
 #include "app/main_window.h"
 
 namespace qm {
@@ -16,7 +16,7 @@ void MainWindow::zoomIn() {
     if (factor == 1)
         return;
     view_->setZoom(factor - 1);
-    invalidateImageArea();
+    zoomChanged();
 }
 
 void MainWindow::zoomOut() {
@@ -24,16 +24,23 @@ void MainWindow::zoomOut() {
     if (factor == kLargestStep)
         return;
     view_->setZoom(factor + 1);
-    invalidateImageArea();
+    zoomChanged();
 }
 
 void MainWindow::zoomToFit() {
     view_->fitToWindow();
-    invalidateImageArea();
+    zoomChanged();
 }
 
 void MainWindow::zoomActualSize() {
     view_->setZoom(1);
+    zoomChanged();
+}
+
+// A page shows as many more source pixels as the zoom steps over; a position that
+// the new page leaves out of reach comes back to the last reachable one.
+void MainWindow::zoomChanged() {
+    fitScrollBars();
     invalidateImageArea();
 }
 

@@ -52,6 +52,12 @@ struct Framing {
 
 using FieldBytes = std::array<unsigned char, BandImage::kMaxFieldBytes + 1>;
 
+// A geometry value formed in 64 bits, held within 32 as the decimal counts are: a
+// damaged file's counts give a far-out value, never a wrapped one that looks usable.
+std::int32_t heldInInt32(std::int64_t value) {
+    return static_cast<std::int32_t>(std::clamp(value, kInt32Min, kInt32Max));
+}
+
 bool isBlank(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
@@ -86,10 +92,13 @@ bool widthsFit(const FramingPlaces& places) {
            widthFits(places.rightFill);
 }
 
-// A file needs a descriptor record and at least one image record, each longer than
-// the record header, or there is no line to show.
+// A file that cannot hold its own record length, or whose record length is no
+// length, has no records to count. Any other file is a band, whatever its framing
+// leaves: a file of one record has no line, and a record too short for its framing
+// has no pixel or fewer than none; such a band is listed but never loads.
 bool recordSizesUsable(std::int32_t recordLength, std::int32_t fileSize) {
-    return recordLength > BandImage::kRecordHeaderBytes && fileSize / recordLength >= 2;
+    return fileSize >= kRecordLengthOffset + kRecordLengthBytes && recordLength > 0 &&
+           fileSize >= recordLength;
 }
 
 // The field's bytes at the offset, in a zeroed scratch area. Every field is sought
@@ -133,22 +142,13 @@ Framing readFraming(platform::File& file, const FramingPlaces& places, std::int3
     return framing;
 }
 
-// Lays the framing counts out in a record. The sums are formed in 64 bits, so
-// counts taken from a damaged file cannot overflow; a framing that leaves the
-// record header or the record, or leaves no pixel, is refused.
-std::optional<Geometry> framedGeometry(std::int32_t recordLength, std::int32_t lineCount,
-                                       const Framing& framing) {
+// Lays the framing counts out in a record: the first pixel after the record header,
+// prefix and left fill, the right fill and suffix after the last pixel, and what
+// the record leaves between them as the line's pixels, however few.
+Geometry framedGeometry(std::int32_t recordLength, std::int32_t lineCount, const Framing& framing) {
     const std::int64_t firstPixel =
         std::int64_t{framing.prefix} + framing.leftFill + BandImage::kRecordHeaderBytes;
     const std::int64_t trailing = std::int64_t{framing.rightFill} + framing.suffix;
-    if (firstPixel < BandImage::kRecordHeaderBytes || firstPixel > recordLength)
-        return {};
-    if (trailing < 0 || trailing > recordLength - firstPixel)
-        return {};
-    const std::int64_t pixels = recordLength - firstPixel - trailing;
-    if (pixels <= 0)
-        return {};
-
     Geometry geometry;
     geometry.recordLength = recordLength;
     geometry.lineCount = lineCount;
@@ -156,25 +156,20 @@ std::optional<Geometry> framedGeometry(std::int32_t recordLength, std::int32_t l
     geometry.suffixBytes = framing.suffix;
     geometry.leftFillBytes = framing.leftFill;
     geometry.rightFillBytes = framing.rightFill;
-    geometry.firstPixelOffset = static_cast<std::int32_t>(firstPixel);
-    geometry.trailingBytes = static_cast<std::int32_t>(trailing);
-    geometry.pixelsPerLine = static_cast<std::int32_t>(pixels);
+    geometry.firstPixelOffset = heldInInt32(firstPixel);
+    geometry.trailingBytes = heldInInt32(trailing);
+    geometry.pixelsPerLine = heldInInt32(recordLength - firstPixel - trailing);
     return geometry;
 }
 
-std::optional<Geometry> fastFormatGeometry(const std::string& bandKey, std::int32_t headerPixels,
-                                           std::int32_t headerLines) {
-    if (headerPixels <= 0 || headerLines <= 0)
-        return {};
+// The header's numbers as they stand, even 0 or negative; the panchromatic band
+// doubles its record length and line count.
+Geometry fastFormatGeometry(const std::string& bandKey, std::int32_t headerPixels,
+                            std::int32_t headerLines) {
     const std::int64_t factor = bandKey == kDoubledBandKey ? 2 : 1;
-    const std::int64_t recordLength = headerPixels * factor;
-    const std::int64_t lineCount = headerLines * factor;
-    if (recordLength > kInt32Max || lineCount > kInt32Max)
-        return {};
-
     Geometry geometry;
-    geometry.recordLength = static_cast<std::int32_t>(recordLength);
-    geometry.lineCount = static_cast<std::int32_t>(lineCount);
+    geometry.recordLength = heldInInt32(headerPixels * factor);
+    geometry.lineCount = heldInInt32(headerLines * factor);
     geometry.pixelsPerLine = headerPixels;
     return geometry;
 }
@@ -237,10 +232,7 @@ bool BandImage::readGeometry(int formatCode, const char* satellite, const char* 
         return readRecordGeometry(configPath, section);
     if (formatCode != kFastFormat)
         return false;
-    const std::optional<Geometry> geometry = fastFormatGeometry(key, headerPixels, headerLines);
-    if (!geometry)
-        return false;
-    geometry_ = *geometry;
+    geometry_ = fastFormatGeometry(key, headerPixels, headerLines);
     return true;
 }
 
@@ -274,10 +266,7 @@ bool BandImage::readRecordGeometry(const std::string& configPath, const std::str
 
     // A remainder after the last whole record is ignored.
     const std::int32_t lineCount = size / recordLength - 1;
-    const std::optional<Geometry> geometry = framedGeometry(recordLength, lineCount, framing);
-    if (!geometry)
-        return false;
-    geometry_ = *geometry;
+    geometry_ = framedGeometry(recordLength, lineCount, framing);
     return true;
 }
 

@@ -69,19 +69,24 @@ class BandImage {
     // Sets the display name from the band-layout section (satellite name followed by
     // sensor name; null names count as empty), then the geometry by format code. The
     // name stays set when the geometry fails. headerPixels and headerLines are the
-    // fast-format header's numbers; the record format ignores them.
+    // fast-format header's numbers, taken as they stand, even 0 or negative; the
+    // record format ignores them.
     bool readGeometry(int formatCode, const char* satellite, const char* sensor, int headerPixels,
                       int headerLines);
 
     // The record-format geometry, with framing positions from the given section of
-    // the given configuration file. False when the file cannot be read or its
-    // framing leaves no pixel inside a record; the geometry is then left as it was.
+    // the given configuration file. False when the file cannot be read, is shorter
+    // than 12 bytes or than one record, states no positive record length, or the
+    // configuration gives a field width outside 0 to 16; the geometry is then left
+    // as it was. Any other file gets the geometry its numbers give, even no line or
+    // no pixel (such a band never loads); sums past 32 bits are held at the limit.
     bool readRecordGeometry(const std::string& configPath, const std::string& section);
 
     // Reads the whole band into memory and, on the first load, builds its histogram.
-    // A loaded band reads nothing. False when the buffer cannot be had (no geometry,
-    // more pixels than 32 bits count, no memory) or the file cannot be opened and
-    // measured; the band then stays as it was, and a later call tries again.
+    // A loaded band reads nothing. False when the buffer cannot be had (no line, no
+    // pixel or no record length, more pixels than 32 bits count, no memory) or the
+    // file cannot be opened and measured; the band then stays as it was, and a
+    // later call tries again.
     bool loadPixels();
     // Frees the pixels. The histogram stays, with its statistics and level pair.
     void releasePixels() { pixels_.reset(); }

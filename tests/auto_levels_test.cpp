@@ -1,4 +1,5 @@
-// The automatic true-colour levels from three bands' means and deviations.
+// The automatic levels: true colour from three bands' means and deviations, and
+// the percentile stretch from one band's counts.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -42,6 +43,58 @@ TEST(TrueColourLevelsTest, SetsEachChannelFromItsMeanAndTheSpreadOfAllThree) {
             EXPECT_EQ(levels[i].low, c.expected[i].low) << c.name << ", channel " << i;
             EXPECT_EQ(levels[i].high, c.expected[i].high) << c.name << ", channel " << i;
         }
+    }
+}
+
+using Counts = std::array<std::int32_t, 256>;
+
+// One pixel of each value from 0 to 99.
+Counts ramp() {
+    Counts counts{};
+    for (std::size_t v = 0; v < 100; ++v)
+        counts[v] = 1;
+    return counts;
+}
+
+Counts only(std::size_t value, std::int32_t count) {
+    Counts counts{};
+    counts[value] = count;
+    return counts;
+}
+
+// 90 of 100 pixels at 10, five below and five above.
+Counts skewedToTen() {
+    Counts counts = only(10, 90);
+    counts[1] = 5;
+    counts[250] = 5;
+    return counts;
+}
+
+TEST(ClippedLevelsTest, LowAndHighAtThePercentilesOfTheCounts) {
+    Counts skewed{};
+    skewed[0] = 50;  // a black border: half the pixels
+    skewed[10] = 25;
+    skewed[200] = 25;
+    const struct {
+        const char* name;
+        Counts counts;
+        double percent;
+        std::int32_t low;
+        std::int32_t high;
+    } cases[] = {
+        {"5 % of a ramp", ramp(), 5.0, 4, 94},
+        {"a fraction of a pixel reaches the first", ramp(), 0.5, 0, 99},
+        {"just under half", ramp(), 49.0, 48, 50},
+        {"the border decides low", skewed, 2.0, 0, 200},
+        {"a flat band keeps the full range", only(37, 1000), 2.0, 0, 255},
+        {"so does one value holding the middle", skewedToTen(), 10.0, 0, 255},
+        {"unless the share reaches past it", skewedToTen(), 5.0, 1, 10},
+        {"no pixels: the full range", Counts{}, 2.0, 0, 255},
+    };
+    for (const auto& c : cases) {
+        const LevelRange levels = clippedLevels(c.counts, c.percent);
+        EXPECT_EQ(levels.low, c.low) << c.name;
+        EXPECT_EQ(levels.high, c.high) << c.name;
     }
 }
 

@@ -276,6 +276,10 @@ TEST_F(BandPixelsTest, GeometryThatNoBufferFitsFailsWithoutPixelsOrHistogram) {
         {"SCENE_B10.FST", 46341, 46341},  // just past INT32_MAX
         {"SCENE_B10.FST", 1200000000, 500},
         {"SCENE_B80.FST", 40000, 40000},  // doubled to 80,000 lines
+        {"SCENE_B10.FST", 0, 4},          // no pixel
+        {"SCENE_B10.FST", 16, 0},         // no line
+        {"SCENE_B10.FST", -16, 4},
+        {"SCENE_B10.FST", -16, -4},  // a positive product of two negative counts
     };
     dir_.writeFile("SCENE_B10.FST", patternFile(1000));
     dir_.writeFile("SCENE_B80.FST", patternFile(1000));

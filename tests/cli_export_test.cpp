@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "platform/platform.h"
+#include "tests/support/png_reader.h"
 #include "tests/support/product_files.h"
 #include "tests/support/temp_dir.h"
 #include "tools/cli/command_line.h"
@@ -101,6 +102,7 @@ class Bitmap {
     }
 
     std::size_t size() const { return bytes_.size(); }
+    const Bytes& bytes() const { return bytes_; }
     std::uint32_t u32(std::size_t at) const {
         return bytes_[at] | bytes_[at + 1] << 8 | bytes_[at + 2] << 16 |
                static_cast<std::uint32_t>(bytes_[at + 3]) << 24;
@@ -331,6 +333,86 @@ TEST_F(CliExportTest, LevelsMapEachChannelThroughItsOwnPair) {
     }
 }
 
+// The PNG holds the bitmap's pixels: rows top-down instead of bottom-up, red first
+// instead of blue.
+Bytes pngOrderOf(const Bitmap& bmp) {
+    Bytes pixels;
+    const int channels = bmp.bytesPerPixel();
+    for (int r = bmp.height() - 1; r >= 0; --r) {
+        Bytes row = bmp.row(r);
+        for (std::size_t j = 0; channels == 3 && j < row.size(); j += 3)
+            std::swap(row[j], row[j + 2]);
+        pixels.insert(pixels.end(), row.begin(), row.end());
+    }
+    return pixels;
+}
+
+TEST_F(CliExportTest, PngHoldsTheSamePixelsAsTheBitmap) {
+    const struct {
+        const char* name;
+        Strings choices;
+        int channels;
+    } cases[] = {
+        {"grey", {"--band", "5", "--levels", "50:150"}, 1},
+        {"colour", {"--rgb", "5,1,-", "--levels", "50:150,0:255,7:9"}, 3},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_EQ(exportTo("SCENE01.LAB", "OUT.BMP", c.choices).status, cli::kExitSuccess);
+        const CliResult result = exportTo("SCENE01.LAB", "OUT.Png", c.choices);
+        ASSERT_EQ(result.status, cli::kExitSuccess) << result.err;
+        const test::DecodedPng png = test::readPng(dir_.native("OUT.Png"));
+        EXPECT_EQ(png.width, kWidth);
+        EXPECT_EQ(png.height, kHeight);
+        EXPECT_EQ(png.channels, c.channels);
+        EXPECT_EQ(png.pixels, pngOrderOf(bitmap("OUT.BMP")));
+    }
+}
+
+TEST_F(CliExportTest, SeveralLabelsWriteOneFilePerProductIntoAFolder) {
+    ASSERT_TRUE(std::filesystem::create_directory(dir_.native("OUT")));
+    ASSERT_EQ(exportTo("SCENE01.LAB", "ALONE1.BMP", {"--band", "1"}).status, cli::kExitSuccess);
+    ASSERT_EQ(exportTo("SCENE02.LAB", "ALONE2.BMP", {"--band", "1"}).status, cli::kExitSuccess);
+    const std::string folder = dir_.path("OUT") + "/";
+    const CliResult result =
+        run({"export", dir_.path("SCENE01.LAB"), dir_.path("MISSING.LAB"), dir_.path("SCENE02.LAB"),
+             "-o", folder, "--config", dir_.path("QMDATA.INI"), "--band", "1"});
+
+    EXPECT_EQ(result.status, cli::kExitFailure);  // one of three failed
+    EXPECT_EQ(result.out, dir_.path("SCENE01.LAB") + ": wrote " + folder + "SCENE01.bmp\n" +
+                              dir_.path("MISSING.LAB") + ": failed\n" + dir_.path("SCENE02.LAB") +
+                              ": wrote " + folder + "SCENE02.bmp\n");
+    EXPECT_NE(result.err.find(dir_.path("MISSING.LAB")), std::string::npos) << result.err;
+    EXPECT_EQ(bitmap("OUT/SCENE01.bmp").bytes(), bitmap("ALONE1.BMP").bytes());
+    EXPECT_EQ(bitmap("OUT/SCENE02.bmp").bytes(), bitmap("ALONE2.BMP").bytes());
+    EXPECT_FALSE(exists("OUT/MISSING.bmp"));
+
+    const CliResult allGood = run({"export", dir_.path("SCENE01.LAB"), "-o", folder, "--config",
+                                   dir_.path("QMDATA.INI"), "--band", "2"});
+    EXPECT_EQ(allGood.status, cli::kExitSuccess) << allGood.err;
+}
+
+TEST_F(CliExportTest, AutoClipStretchesEachChannelBetweenItsPercentiles) {
+    // 20 pixels a band; at 10 % low is the 2nd smallest value and high the 18th:
+    // band 1 holds 1..5, 11..15, 21..25, 31..35, bands 2 and 3 the same plus 60, 120.
+    const struct {
+        const char* name;
+        Strings clipped;
+        Strings equivalent;
+    } cases[] = {
+        {"grey", {"--band", "1", "--auto-clip", "10"}, {"--band", "1", "--levels", "2:33"}},
+        {"colour, one channel empty",
+         {"--rgb", "1,-,3", "--auto-clip=10"},
+         {"--rgb", "1,-,3", "--levels", "2:33,0:255,122:153"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_EQ(exportTo("SCENE01.LAB", "CLIP.BMP", c.clipped).status, cli::kExitSuccess);
+        ASSERT_EQ(exportTo("SCENE01.LAB", "LEVELS.BMP", c.equivalent).status, cli::kExitSuccess);
+        EXPECT_EQ(bitmap("CLIP.BMP").bytes(), bitmap("LEVELS.BMP").bytes());
+    }
+}
+
 TEST_F(CliExportTest, AutomaticTrueColourLevelsComeFromTheBandsStatistics) {
     const CliResult stats = run({"info", dir_.path("SCENE01.LAB"), "--config",
                                  dir_.path("QMDATA.INI"), "--json", "--stats"});
@@ -453,6 +535,12 @@ TEST_F(CliExportTest, UsageErrorsExitWithTwo) {
          "exclude each other"},
         {{"L.LAB", "-o", "O.BMP", "--band", "1", "--zoom"}, "unknown option --zoom"},
         {{"L.LAB", "M.LAB", "-o", "O.BMP", "--band", "1"}, "more than one label file"},
+        {{"L.LAB", "M.LAB", "-o", "O.BMP", "--band", "1"}, "give -o a folder (DIR/)"},
+        {{"L.LAB", "-o", "O.BMP", "--band", "1", "--auto-clip", "50"}, "0 < P < 50"},
+        {{"L.LAB", "-o", "O.BMP", "--band", "1", "--auto-clip", "0"}, "0 < P < 50"},
+        {{"L.LAB", "-o", "O.BMP", "--band", "1", "--auto-clip", "2%"}, "0 < P < 50"},
+        {{"L.LAB", "-o", "O.BMP", "--band", "1", "--auto-clip", "2", "--levels", "0:9"},
+         "--auto-clip excludes"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.reason);

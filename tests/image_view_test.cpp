@@ -210,6 +210,38 @@ TEST_F(ImageViewTest, FitToWindowBeforeTheFirstDisplayKeepsTheZoom) {
     EXPECT_EQ(view.zoom(), 2);
 }
 
+// A band without a picture (no line, no pixel, or two negative counts, whose
+// product is positive) fails to load and shows nothing; the negative geometry it
+// leaves in the view gives fitting no zoom below 1.
+TEST_F(ImageViewTest, BandWithoutAPictureShowsNothingAndLeavesTheZoom) {
+    platform::setClientSizeHandler([](void*) { return platform::ClientSize{971, 551}; });
+    const struct {
+        int pixelsPerLine, lines;
+    } cases[] = {{6, 0}, {0, 6000}, {6, -6000}, {-6, -6000}};
+    auto picture = makeBand("F_B1.FST", 6, 6000);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.pixelsPerLine) + " x " + std::to_string(c.lines));
+        BandImage empty;
+        ASSERT_TRUE(empty.setPath(dir_.writeFile("E_B2.FST", "")));
+        ASSERT_TRUE(
+            empty.readGeometry(BandImage::kFastFormat, "SAT1", "OPT", c.pixelsPerLine, c.lines));
+        test::MessageCapture capture;
+        ImageView view;
+        view.setMode(kSingleBandMode);
+        view.setChannels(picture.get(), nullptr, nullptr);
+        ASSERT_TRUE(view.prepareBuffer(700, 500));  // the last display image was wider than tall
+
+        view.setChannels(&empty, nullptr, nullptr);
+        ASSERT_EQ(capture.boxes().size(), 1u);
+        EXPECT_EQ(capture.boxes()[0].text, texts::kLoadFailed);
+        EXPECT_EQ(view.pixelCount(), 0);
+        EXPECT_FALSE(view.prepareBuffer(700, 500));
+        view.setZoom(2);
+        view.fitToWindow();
+        EXPECT_EQ(view.zoom(), 2);
+    }
+}
+
 TEST_F(ImageViewTest, DisplayRowsArePaddedToFourBytes) {
     struct Case {
         int width, height, padding, stride;

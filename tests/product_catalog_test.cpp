@@ -19,7 +19,8 @@ constexpr char kConfiguration[] =
     "[Logical Format]\nREC=1\nFAST=2\nODD=7\nREC_ANY=1\nLONG=1\n"
     "[FileNameMask]\nREC=*.DAT\nFAST=*_B*.FST\nODD=*\n";
 
-// A usable record-format band: three 100-byte records, no framing.
+// A record-format band file of 300 bytes stating its record length: by default
+// three 100-byte records, no framing.
 std::string recordBand(unsigned char recordLength = 100) {
     std::string bytes(300, '\0');
     bytes[11] = static_cast<char>(recordLength);
@@ -121,11 +122,27 @@ TEST_F(ProductCatalogTest, DefaultMaskOffersSubDirectoriesAsBands) {
 
 TEST_F(ProductCatalogTest, UnusableBandEndsDiscoveryKeepingEarlierBands) {
     writeBand("A.DAT", recordBand());
-    writeBand("B.DAT", recordBand(12));
+    writeBand("B.DAT", recordBand(0));
     writeBand("C.DAT", recordBand());
 
     EXPECT_FALSE(open("REC"));
     EXPECT_EQ(bandNames(), std::vector<std::string>{"A.DAT"});
+}
+
+// A band file without a line or a pixel is still a band, so the bands after it
+// are found too.
+TEST_F(ProductCatalogTest, BandsWithoutLinesOrPixelsHideNoLaterBand) {
+    writeBand("A.DAT", recordBand());
+    writeBand("B.DAT", recordBand().substr(0, 100));
+    writeBand("C.DAT", recordBand(12));
+    writeBand("D.DAT", recordBand(5));
+    writeBand("E.DAT", recordBand());
+
+    EXPECT_TRUE(open("REC"));
+    ASSERT_EQ(bandNames(), (std::vector<std::string>{"A.DAT", "B.DAT", "C.DAT", "D.DAT", "E.DAT"}));
+    EXPECT_EQ(catalog_.band(1)->lineCount(), 0);
+    EXPECT_EQ(catalog_.band(2)->pixelsPerLine(), 0);
+    EXPECT_EQ(catalog_.band(3)->pixelsPerLine(), -7);
 }
 
 TEST_F(ProductCatalogTest, StopsAtFiftyBands) {
@@ -205,8 +222,6 @@ TEST_F(ProductCatalogTest, FastFormatHeaderThatCannotServeMakesNoBand) {
     } cases[] = {
         {"no header file", "L7A_HRF.TXT", fastHeader("512", "480")},
         {"text ends before offset 864", "L7A_HRF.FST", fastHeader("512", "", 864)},
-        {"no digits for the pixels", "L7A_HRF.FST", fastHeader("x512", "480")},
-        {"negative line count", "L7A_HRF.FST", fastHeader("512", "-480")},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -215,6 +230,33 @@ TEST_F(ProductCatalogTest, FastFormatHeaderThatCannotServeMakesNoBand) {
         dir_.writeFile(std::string("SCENE01/") + c.headerFile, c.header);
         EXPECT_FALSE(open("FAST"));
         EXPECT_EQ(catalog_.bandCount(), 0);
+    }
+}
+
+// Numbers that leave no picture still make bands: each is listed, and loading it
+// fails later.
+TEST_F(ProductCatalogTest, FastHeaderNumbersWithoutAPictureStillMakeBands) {
+    const struct {
+        const char* name;
+        std::string header;
+        int pixels;
+        int lines;
+    } cases[] = {
+        {"no digits for the pixels", fastHeader("x512", "480"), 0, 480},
+        {"no lines", fastHeader("512", "0"), 512, 0},
+        {"negative line count", fastHeader("512", "-480"), 512, -480},
+    };
+    writeBand("SCENE_B10.FST", "");
+    writeBand("SCENE_B20.FST", "");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        writeBand("L7A_HRF.FST", c.header);
+        EXPECT_TRUE(open("FAST"));
+        ASSERT_EQ(catalog_.bandCount(), 2);
+        for (int i = 0; i < 2; ++i) {
+            EXPECT_EQ(catalog_.band(i)->pixelsPerLine(), c.pixels);
+            EXPECT_EQ(catalog_.band(i)->lineCount(), c.lines);
+        }
     }
 }
 

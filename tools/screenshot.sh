@@ -11,8 +11,8 @@ out=$(realpath -m "${1:-docs/screenshot.png}")
 tools/setup-machine.sh
 source cmake/wine-env.sh
 
-preset=win32
-can_run_win32 || preset=win64
+preset=win32-release
+can_run_win32 || preset=win64-release
 cmake --preset "$preset" >/dev/null
 cmake --build "build/$preset" -j"$(nproc 2>/dev/null || echo 2)" --target quillmere qm_configuration_file
 tools/make-samples.sh

@@ -4,7 +4,7 @@
 # machine that has it all.
 set -euo pipefail
 
-packages=(cmake g++ make googletest libbenchmark-dev nlohmann-json3-dev python3
+packages=(cmake g++ make googletest libbenchmark-dev nlohmann-json3-dev libstb-dev python3
           mingw-w64 wine wine64 wine32:i386 xvfb xauth xdotool imagemagick
           fonts-ipafont-gothic locales)
 

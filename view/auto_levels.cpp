@@ -47,4 +47,27 @@ std::array<InputLevels, 3> trueColourLevels(const std::array<BandStatistics, 3>&
     return levels;
 }
 
+LevelRange clippedLevels(const std::array<std::int32_t, 256>& counts, double percent) {
+    std::int64_t total = 0;
+    for (const std::int32_t count : counts)
+        total += std::max(count, 0);
+    if (total == 0)
+        return LevelRange{};
+    const double lowShare = static_cast<double>(total) * percent / 100.0;
+    const double highShare = static_cast<double>(total) * (100.0 - percent) / 100.0;
+    std::int32_t low = -1;
+    std::int32_t high = -1;
+    std::int64_t seen = 0;
+    for (std::int32_t value = 0; value < 256 && high < 0; ++value) {
+        seen += std::max(counts[static_cast<std::size_t>(value)], 0);
+        if (low < 0 && static_cast<double>(seen) >= lowShare)
+            low = value;
+        if (static_cast<double>(seen) >= highShare)
+            high = value;
+    }
+    if (high <= low)
+        return LevelRange{};
+    return LevelRange{.high = high, .low = low};
+}
+
 }  // namespace qm

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 
+#include "view/level_range.h"
 #include "view/levels.h"
 
 namespace qm {
@@ -22,5 +23,12 @@ struct BandStatistics {
 // When S is 0 (or below, which no histogram gives) the factor has no finite value;
 // every channel then keeps the full range's high of 255, the default pair's.
 std::array<InputLevels, 3> trueColourLevels(const std::array<BandStatistics, 3>& bands);
+
+// The stretch most viewers apply by default: low is the smallest value with at
+// least `percent` % of the counted pixels at or below it, high the smallest with at
+// least 100 - `percent` %. A band too flat to tell them apart (both the same value)
+// or with no pixels keeps the full range, shown as it is rather than all black.
+// `percent` lies between 0 and 50.
+LevelRange clippedLevels(const std::array<std::int32_t, 256>& counts, double percent);
 
 }  // namespace qm

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <exception>
 #include <limits>
 
 namespace qm {
@@ -68,7 +69,14 @@ template <typename FillRow>
 bool writeRowsInChunks(platform::File& file, const BitmapFileLayout& layout, FillRow fillRow) {
     const std::size_t stride = layout.rowStride();
     const std::size_t rowsPerChunk = std::max<std::size_t>(1, kChunkBytes / stride);
-    std::vector<std::uint8_t> chunk(rowsPerChunk * stride);
+    // One row of a very wide picture can be more than a 32-bit program can hold: a
+    // failed write, not a thrown allocation failure.
+    std::vector<std::uint8_t> chunk;
+    try {
+        chunk.resize(rowsPerChunk * stride);
+    } catch (const std::exception&) {
+        return false;
+    }
     const auto lineCount = static_cast<std::size_t>(layout.height);
     for (std::size_t line = 0; line < lineCount;) {
         const std::size_t rows = std::min(rowsPerChunk, lineCount - line);

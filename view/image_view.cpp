@@ -84,13 +84,15 @@ void ImageView::clearGeometry() {
     zoomFactor_ = 1;
 }
 
-// Takes the band's geometry and loads it. A picture too large for the 32-bit pixel
-// count shows nothing rather than a wrapped count; such a band also fails to load.
+// Takes the band's geometry and loads it. A picture without lines or pixels (two
+// negative counts make no picture either), or too large for the 32-bit pixel count,
+// shows nothing; such a band also fails to load.
 bool ImageView::loadChannel(BandImage& band) {
     lineCount_ = band.lineCount();
     pixelsPerLine_ = band.pixelsPerLine();
     const std::int64_t pixels = static_cast<std::int64_t>(lineCount_) * pixelsPerLine_;
-    pixelCount_ = (pixels > 0 && pixels <= kInt32Max) ? static_cast<std::int32_t>(pixels) : 0;
+    const bool shown = lineCount_ > 0 && pixelsPerLine_ > 0 && pixels <= kInt32Max;
+    pixelCount_ = shown ? static_cast<std::int32_t>(pixels) : 0;
     if (band.loadPixels())
         return true;
     platform::messageBox(nullptr, texts::kLoadFailed, texts::kErrorCaption, platform::kMbIconError);
@@ -99,7 +101,8 @@ bool ImageView::loadChannel(BandImage& band) {
 
 void ImageView::fitToWindow() {
     const platform::ClientSize client = platform::clientSize(targetWindow_);
-    if (outputWidth_ == 0 || outputHeight_ == 0 || lineCount_ == 0 || pixelsPerLine_ == 0)
+    // A band that failed to load leaves its geometry, which may be negative.
+    if (outputWidth_ == 0 || outputHeight_ == 0 || lineCount_ <= 0 || pixelsPerLine_ <= 0)
         return;
     // A display image taller than wide fits the columns, otherwise the lines.
     const bool fitColumns = outputWidth_ < outputHeight_;

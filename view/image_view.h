@@ -133,10 +133,13 @@ class ImageView {
     std::int32_t scrollY() const { return scrollY_; }
     void* targetWindow() const { return targetWindow_; }
 
+    // Each channel's pixels and level table as the next composition or export maps
+    // them; a channel without a shown band has none.
+    ChannelSources channelSources() const;
+
   private:
     bool sizeDisplay(std::int32_t width, std::int32_t height);
     void clearGeometry();
-    ChannelSources channelSources() const;
     std::int64_t visibleColumns(std::int64_t step) const;
     bool loadChannel(BandImage& band);
 
@@ -155,7 +158,7 @@ class ImageView {
     std::int32_t scrollX_ = 0;
     std::int32_t scrollY_ = 0;
     void* targetWindow_ = nullptr;
-    BandImage* channels_[kChannelCount] = {};
+    std::array<BandImage*, kChannelCount> channels_{};
     // The display buffer of prepareBuffer, owned here; displayBits points into it
     // until a display puts the image elsewhere.
     std::unique_ptr<std::uint8_t[]> displayBuffer_;

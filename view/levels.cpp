@@ -1,5 +1,12 @@
 #include "view/levels.h"
 
+// Level values are compared with whole numbers after a division: x87 registers,
+// with their 80-bit intermediates, can round a value a hair below 254 up to it, so
+// the 32-bit program would show other bytes than the 64-bit one.
+#if defined(__i386__) && !defined(__SSE2_MATH__)
+#error "32-bit x86 builds need -msse2 -mfpmath=sse (see cmake/mingw-i686.cmake)"
+#endif
+
 namespace qm {
 
 std::uint8_t mapLevel(std::uint8_t pixel, InputLevels levels) {

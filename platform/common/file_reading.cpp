@@ -1,5 +1,8 @@
 #include "platform/platform.h"
 
+#include <cstdint>
+#include <new>
+
 namespace qm::platform {
 
 bool fitsPath(std::string_view path) {
@@ -12,11 +15,19 @@ bool readFileBytes(const std::string& path, std::vector<std::uint8_t>& out) {
     if (size < 0 || !file.open(path, File::Mode::Read))
         return false;
     std::vector<std::uint8_t> bytes;
-    // The size is a hint: a file that grows or shrinks meanwhile is read as it is.
-    bytes.reserve(static_cast<std::size_t>(size));
-    std::uint8_t chunk[65536];
-    for (std::size_t got; (got = file.read(chunk, sizeof chunk)) > 0;) {
-        bytes.insert(bytes.end(), chunk, chunk + got);
+    // A file larger than this program can hold (a 32-bit program meets them) is not
+    // read: checked in 64 bits, before the size is narrowed.
+    if (static_cast<std::uint64_t>(size) > bytes.max_size())
+        return false;
+    try {
+        // The size is a hint: a file that grows or shrinks meanwhile is read as it is.
+        bytes.reserve(static_cast<std::size_t>(size));
+        std::uint8_t chunk[65536];
+        for (std::size_t got; (got = file.read(chunk, sizeof chunk)) > 0;) {
+            bytes.insert(bytes.end(), chunk, chunk + got);
+        }
+    } catch (const std::bad_alloc&) {
+        return false;
     }
     out = std::move(bytes);
     return true;

@@ -48,9 +48,10 @@ TEST_F(BandChangeCommandTest, NoBandChosenEmptiesTheViewAndTheScrollRanges) {
         EXPECT_EQ(main_.view().channel(channel), nullptr);
     EXPECT_EQ(main_.levels()[0].high, 255);
     EXPECT_EQ(main_.levels()[0].low, 0);
+    // Nothing to scroll: each range is just the page.
     for (const int bar : {control::kVerticalScrollBar, control::kHorizontalScrollBar}) {
         EXPECT_EQ(scrollBar(bar).nMin, 0) << bar;
-        EXPECT_EQ(scrollBar(bar).nMax, 0) << bar;
+        EXPECT_EQ(scrollBar(bar).nMax, static_cast<int>(scrollBar(bar).nPage) - 1) << bar;
         EXPECT_EQ(scrollBar(bar).nPos, 0) << bar;
     }
 }
@@ -58,7 +59,7 @@ TEST_F(BandChangeCommandTest, NoBandChosenEmptiesTheViewAndTheScrollRanges) {
 // The last band of this product is longer than the others.
 TEST_F(BandChangeCommandTest, DifferentSizesAreRefusedAndNothingChanges) {
     MessageCapture boxes;
-    open(writeProduct("SCENE", 3, 7));
+    open(writeProduct("SCENE", 3, {.extraBytes = 7}));
     choose({1, 2, 1});
     command(IDM_APPLY_BAND_CHANGE);
     BandImage* shown = main_.view().channel(0);

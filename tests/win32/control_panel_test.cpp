@@ -163,7 +163,8 @@ TEST_F(ControlPanelTest, ToolbarHoldsSixButtonsInTwoSeparatedGroupsAboveY36) {
     EXPECT_LE(place.bottom, 36);
 }
 
-// Until a band is shown both bars are empty; WM_SIZE puts them along the image area.
+// Until a band is shown neither bar has anything to scroll: its range is one page,
+// the image area's extent, and it looks disabled. WM_SIZE puts them along the area.
 TEST_F(ControlPanelTest, ScrollBarsAreEmptyAndBorderTheImageArea) {
     const RECT client = clientRect();
     struct Bar {
@@ -188,8 +189,15 @@ TEST_F(ControlPanelTest, ScrollBarsAreEmptyAndBorderTheImageArea) {
         info.fMask = SIF_ALL;
         ASSERT_TRUE(GetScrollInfo(control, SB_CTL, &info));
         EXPECT_EQ(info.nMin, 0);
-        EXPECT_EQ(info.nMax, 0);
+        const bool vertical = bar.orientation == SBS_VERT;
+        const int page = vertical ? client.bottom - 51 : client.right - 271;
+        EXPECT_EQ(info.nMax, page - 1);
+        EXPECT_EQ(info.nPage, static_cast<UINT>(page));
         EXPECT_EQ(info.nPos, 0);
+        SCROLLBARINFO look{};
+        look.cbSize = sizeof look;
+        ASSERT_TRUE(GetScrollBarInfo(control, OBJID_CLIENT, &look));
+        EXPECT_TRUE(look.rgstate[0] & STATE_SYSTEM_UNAVAILABLE) << "not disabled";
         const RECT place = placeOf(control);
         EXPECT_EQ(place.left, bar.place.left);
         EXPECT_EQ(place.top, bar.place.top);

@@ -19,17 +19,12 @@ constexpr char kConfiguration[] =
     "[Logical Format]\r\nFAST=2\r\n"
     "[FileNameMask]\r\nFAST=*_B*.FST\r\n";
 
-// Values that tell band, line and column apart.
-std::string bandBytes(int band, int width, int height) {
-    std::string bytes;
-    for (int line = 0; line < height; ++line) {
-        for (int column = 0; column < width; ++column)
-            bytes.push_back(static_cast<char>((40 * band + 3 * line + 5 * column) % 256));
-    }
-    return bytes;
-}
-
 }  // namespace
+
+// Values that tell band, line and column apart.
+std::uint8_t ProductWindowTest::pixelValue(int band, int line, int column) {
+    return static_cast<std::uint8_t>((40 * band + 3 * line + 5 * column) % 251 + 1);
+}
 
 // The file dialogs change the current directory: it is put back for the next test.
 void ProductWindowTest::SetUp() {
@@ -43,16 +38,22 @@ void ProductWindowTest::TearDown() {
     platform::setCurrentDirectory(startDirectory_);
 }
 
-std::string ProductWindowTest::writeProduct(const std::string& name, int bands, int extraBytes) {
+std::string ProductWindowTest::writeProduct(const std::string& name, int bands,
+                                            const ProductShape& shape) {
     const std::string label = dir_.writeFile(
         name + ".LAB", labelText({{"Satellite : SAT1", "Sensor : OPT", "Logical Format : FAST"}}));
     dir_.makeDir(name);
-    dir_.writeFile(name + "/L7A_HRF.FST",
-                   fastHeader(std::to_string(kWidth) + " ", std::to_string(kHeight) + " "));
+    const int headerLines = shape.headerLines.value_or(shape.height);
+    dir_.writeFile(name + "/L7A_HRF.FST", fastHeader(std::to_string(shape.width) + " ",
+                                                     std::to_string(headerLines) + " "));
     for (int b = 1; b <= bands; ++b) {
-        std::string bytes = bandBytes(b, kWidth, kHeight);
+        std::string bytes;
+        for (int line = 0; line < shape.height; ++line) {
+            for (int column = 0; column < shape.width; ++column)
+                bytes.push_back(static_cast<char>(pixelValue(b, line, column)));
+        }
         if (b == bands)
-            bytes.append(static_cast<std::size_t>(extraBytes), '\0');
+            bytes.append(static_cast<std::size_t>(shape.extraBytes), '\0');
         dir_.writeFile(name + "/SCENE_B" + std::to_string(b) + "0.FST", bytes);
     }
     return label;

@@ -3,6 +3,8 @@
 // the same choices.
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -10,18 +12,31 @@
 
 namespace qm::test {
 
-class ProductWindowTest : public MainWindowTest {
-  protected:
+// The band files of a product and what its fast-format header says of them.
+struct ProductShape {
     static constexpr int kWidth = 40;
     static constexpr int kHeight = 30;
+
+    int width = kWidth;
+    int height = kHeight;
+    int extraBytes = 0;              // more bytes in the last band file
+    std::optional<int> headerLines;  // the header's line count, if not the height
+};
+
+class ProductWindowTest : public MainWindowTest {
+  protected:
+    static constexpr int kWidth = ProductShape::kWidth;
+    static constexpr int kHeight = ProductShape::kHeight;
 
     void SetUp() override;
     void TearDown() override;
 
-    // A fast-format product beside the configuration: `bands` files of kWidth by
-    // kHeight pixels (each band its own values), `extraBytes` more in the last one.
-    // Returns the label's path.
-    std::string writeProduct(const std::string& name, int bands, int extraBytes = 0);
+    // A fast-format product beside the configuration: `bands` files of the shape's
+    // pixels, each band its own values (see pixelValue). Returns the label's path.
+    std::string writeProduct(const std::string& name, int bands, const ProductShape& shape = {});
+    // Band b's value at a line (from the top of the picture) and column: never 0, and
+    // no two bands agree, so every picture pixel shows in colour.
+    static std::uint8_t pixelValue(int band, int line, int column);
     // The open command, answered in its dialog with the label path.
     void open(const std::string& labelPath);
     // The save command, answered in its dialog with the path.

@@ -1,9 +1,11 @@
-// Command 40003 through the real save dialog: nothing without a band, an existing
-// file replaced without a question, and a message when the file cannot be written.
+// Command 40003 through the real save dialog: nothing without a band, a new name or
+// an existing file replaced without a question, and a message when the file cannot
+// be written.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
+#include "app/file_dialog_request.h"
 #include "app/texts.h"
 #include "res/resource.h"
 #include "tests/support/message_capture.h"
@@ -44,6 +46,32 @@ TEST_F(SaveCommandTest, CancelledDialogWritesNothing) {
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_.native()),
                             std::filesystem::directory_iterator()),
               3);  // QMDATA.INI, the label and the product folder
+}
+
+// The save dialog must let the user name a file that does not exist yet (a flag
+// that asks for an existing file can refuse that); the open dialog insists on one.
+TEST_F(SaveCommandTest, SaveRequestAllowsANewNameAndReplacesWithoutAQuestion) {
+    char buffer[261] = "";
+    const OPENFILENAMEA save = bitmapFileRequest(window(), buffer, 260);
+    EXPECT_EQ(save.Flags & OFN_FILEMUSTEXIST, 0u);
+    EXPECT_EQ(save.Flags & OFN_OVERWRITEPROMPT, 0u);
+    EXPECT_EQ(save.Flags, static_cast<DWORD>(OFN_EXPLORER | OFN_HIDEREADONLY));
+    EXPECT_STREQ(save.lpstrDefExt, "BMP");
+    EXPECT_STREQ(save.lpstrTitle, texts::kSaveTitle);
+    const OPENFILENAMEA open = labelFileRequest(window(), buffer, 260);
+    EXPECT_NE(open.Flags & OFN_FILEMUSTEXIST, 0u);
+    EXPECT_STREQ(open.lpstrDefExt, "LAB");
+}
+
+TEST_F(SaveCommandTest, WritesAFileUnderANewName) {
+    const std::string label = writeProduct("SCENE", 3);
+    open(label);
+    choose({2, 1, 3});
+    command(IDM_APPLY_BAND_CHANGE);
+    const std::string target = dir_.path("NEW NAME.BMP");
+    ASSERT_FALSE(std::filesystem::exists(dir_.native("NEW NAME.BMP")));
+    save(target);
+    EXPECT_EQ(fileBytes(target), cliExport(label, {"--rgb", "2,1,3"}));
 }
 
 // A file held open without sharing cannot be written: a box owned by the main

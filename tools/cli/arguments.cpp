@@ -1,6 +1,7 @@
 #include "tools/cli/arguments.h"
 
 #include <algorithm>
+#include <string_view>
 
 #include "tools/cli/export_arguments.h"
 
@@ -45,7 +46,48 @@ Arguments parseInfo(const std::vector<std::string>& arguments) {
     return result;
 }
 
+// The flags that take no value, for a clear error on "--json=yes".
+bool isFlag(std::string_view name) {
+    return name == "--json" || name == "--stats" || name == "--auto-true-colour" ||
+           name == "--help" || name == "--version";
+}
+
+// GNU's long-option form: "--levels=-100:300" is "--levels" "-100:300". A word that
+// is itself the value of the option before it is left whole, and so are names that
+// are not options of ours (they are refused later as unknown, as typed).
+std::vector<std::string> splitInlineValues(const std::vector<std::string>& arguments,
+                                           std::string& error) {
+    std::vector<std::string> words;
+    bool isValue = false;
+    for (const std::string& word : arguments) {
+        const std::size_t equals = word.find('=');
+        const std::string_view name = std::string_view(word).substr(0, equals);
+        if (isValue || !word.starts_with("--") || equals == std::string::npos) {
+            words.push_back(word);
+            isValue = !isValue && optionTakesValue(word);
+        } else if (optionTakesValue(name)) {
+            words.emplace_back(name);
+            words.push_back(word.substr(equals + 1));
+        } else if (isFlag(name)) {
+            error = std::string(name) + " takes no value";
+            return {};
+        } else {
+            words.push_back(word);
+        }
+    }
+    return words;
+}
+
 }  // namespace
+
+bool namesFolder(std::string_view outputPath) {
+    return !outputPath.empty() && (outputPath.back() == '/' || outputPath.back() == '\\');
+}
+
+bool optionTakesValue(std::string_view word) {
+    return word == "-o" || word == "--config" || word == "--band" || word == "--rgb" ||
+           word == "--levels" || word == "--auto-clip";
+}
 
 Arguments usageError(std::string error) {
     Arguments result;
@@ -54,7 +96,11 @@ Arguments usageError(std::string error) {
     return result;
 }
 
-Arguments parseArguments(const std::vector<std::string>& arguments) {
+Arguments parseArguments(const std::vector<std::string>& typed) {
+    std::string error;
+    const std::vector<std::string> arguments = splitInlineValues(typed, error);
+    if (!error.empty())
+        return usageError(error);
     if (asksForHelp(arguments)) {
         Arguments help;
         help.action = Arguments::Action::Help;
@@ -78,7 +124,8 @@ const char* usageLine() {
     return "usage: quillmere-cli info LABEL [--config FILE] [--json] [--stats]\n"
            "       quillmere-cli export LABEL -o OUT.BMP [--config FILE]\n"
            "                     (--band B | --rgb R,G,B) [--levels L:H[,L:H,L:H] |\n"
-           "                     --auto-true-colour]\n"
+           "                     --auto-true-colour | --auto-clip P]\n"
+           "       quillmere-cli export LABEL... -o DIR/ (the same choices)\n"
            "       quillmere-cli --help | --version\n";
 }
 
@@ -91,7 +138,8 @@ const char* helpText() {
     return "usage: quillmere-cli info LABEL [--config FILE] [--json] [--stats]\n"
            "       quillmere-cli export LABEL -o OUT.BMP [--config FILE]\n"
            "                     (--band B | --rgb R,G,B) [--levels L:H[,L:H,L:H] |\n"
-           "                     --auto-true-colour]\n"
+           "                     --auto-true-colour | --auto-clip P]\n"
+           "       quillmere-cli export LABEL... -o DIR/ (the same choices)\n"
            "       quillmere-cli --help | --version\n"
            "\n"
            "Both commands open a product as the viewer's open command does: the label\n"
@@ -119,6 +167,9 @@ const char* helpText() {
            "resolution, rows bottom-up. Without --levels or --auto-true-colour every\n"
            "channel keeps the full range 0:255, which leaves the pixels as they are.\n"
            "\n"
+           "An option that takes a value takes it as the next word or after '=':\n"
+           "--levels -100:300 and --levels=-100:300 are the same.\n"
+           "\n"
            "info options:\n"
            "  --config FILE  read FILE instead of QMDATA.INI beside this program\n"
            "  --json         print one JSON object instead of plain text; its keys are\n"
@@ -134,7 +185,12 @@ const char* helpText() {
            "                 modeBin, deviation and heights\n"
            "\n"
            "export options:\n"
-           "  -o OUT.BMP     the bitmap file to write; an existing file is replaced\n"
+           "  -o OUT.BMP     the bitmap file to write; an existing file is replaced. A\n"
+           "                 name ending in .png writes a PNG file with the same pixels\n"
+           "                 (8-bit grey or 24-bit colour). A name ending in / (or \\)\n"
+           "                 is a folder: each LABEL gives FOLDER/<label name>.bmp, and\n"
+           "                 several labels may be given; each product's result is\n"
+           "                 reported, a failing one does not stop the others\n"
            "  --config FILE  read FILE instead of QMDATA.INI beside this program\n"
            "  --band B       single-band mode showing band B. A band is given by its\n"
            "                 number in the band choosers, from 1 (info's index + 1), or\n"
@@ -146,6 +202,9 @@ const char* helpText() {
            "                 whole numbers; one pair with --band, three (red, green,\n"
            "                 blue) with --rgb, where a channel without a band ignores\n"
            "                 its pair. A band shown on two channels takes the later pair\n"
+           "  --auto-clip P  stretch each channel between the P and 100 - P percentiles\n"
+           "                 of its band's histogram (0 < P < 50, e.g. 2): low maps to 0,\n"
+           "                 high to 255; a band with a single value keeps 0:255\n"
            "  --auto-true-colour\n"
            "                 the automatic true-colour levels from the three bands'\n"
            "                 means and deviations; needs --rgb with three bands\n"

@@ -1,7 +1,9 @@
 // The command line of quillmere-cli: what it asks for, or why it cannot be run.
 #pragma once
 
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "view/level_range.h"
@@ -26,6 +28,9 @@ struct Arguments {
     bool stats = false;  // load every band and report its histogram
 
     // export
+    // Every label given, in order (labelPath is the first); several need an
+    // output folder.
+    std::vector<std::string> labelPaths;
     std::string outputPath;  // as given to -o
     // One band (--band, single-band mode) or three (--rgb, red, green, blue), each a
     // 1-based catalogue index, a display name or kNoBandChoice.
@@ -33,15 +38,24 @@ struct Arguments {
     // Empty, or one pair per entry of bands (--levels).
     std::vector<LevelRange> levels;
     bool autoTrueColour = false;
+    // --auto-clip P: each channel stretched between the P and 100 - P percentiles.
+    std::optional<double> autoClipPercent;
 };
 
 // Reads the arguments after the program name:
 //   info LABEL [--config FILE] [--json] [--stats]
 //   export LABEL -o OUT [--config FILE] (--band B | --rgb R,G,B)
-//          [--levels L:H[,L:H,L:H] | --auto-true-colour]
+//          [--levels L:H[,L:H,L:H] | --auto-true-colour | --auto-clip P]
 // with the options in any order after the command, or --help / -h or --version
-// anywhere (help first).
+// anywhere (help first). An option's value may also follow it after '='
+// ("--levels=-100:300"), as GNU programs accept.
 Arguments parseArguments(const std::vector<std::string>& arguments);
+
+// Whether -o names a folder (it ends with a path separator): one file per product.
+bool namesFolder(std::string_view outputPath);
+
+// Whether the option takes the next word as its value (-o, --config, --band, ...).
+bool optionTakesValue(std::string_view word);
 
 // A usage error with the given reason.
 Arguments usageError(std::string error);

@@ -20,7 +20,7 @@ int runCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
         case Arguments::Action::Info:
             return runInfo(parsed, out, err);
         case Arguments::Action::Export:
-            return runExport(parsed, err, progress);
+            return runExport(parsed, out, err, progress);
         case Arguments::Action::UsageError:
             break;
     }

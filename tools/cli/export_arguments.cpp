@@ -42,12 +42,6 @@ std::optional<LevelRange> levelPair(std::string_view text) {
     return LevelRange{.high = *high, .low = *low};
 }
 
-// The options that take the next word as their value.
-bool takesValue(std::string_view word) {
-    return word == "-o" || word == "--config" || word == "--band" || word == "--rgb" ||
-           word == "--levels";
-}
-
 // Collects the words; what cannot be judged before all are read (which pairs
 // --levels needs) is checked afterwards.
 class ExportParser {
@@ -63,6 +57,7 @@ class ExportParser {
     std::string takeValue(const std::string& option, const std::string& value);
     std::string chooseBands(std::vector<std::string> bands);
     std::string readLevels(const std::string& text);
+    std::string readAutoClip(const std::string& text);
 
     Arguments result_;
     bool labelGiven_ = false;
@@ -71,7 +66,7 @@ class ExportParser {
 };
 
 std::string ExportParser::take(const std::string& word, const std::string* value) {
-    if (takesValue(word)) {
+    if (optionTakesValue(word)) {
         if (!value)
             return word + " needs a value";
         return takeValue(word, *value);
@@ -82,9 +77,9 @@ std::string ExportParser::take(const std::string& word, const std::string* value
     }
     if (word.size() > 1 && word[0] == '-')
         return "unknown option " + word;
-    if (labelGiven_)
-        return "more than one label file: " + word;
-    result_.labelPath = word;
+    if (!labelGiven_)
+        result_.labelPath = word;
+    result_.labelPaths.push_back(word);
     labelGiven_ = true;
     return {};
 }
@@ -118,7 +113,19 @@ std::string ExportParser::takeValue(const std::string& option, const std::string
             return "--rgb needs at least one band";
         return chooseBands(std::move(bands));
     }
+    if (option == "--auto-clip")
+        return readAutoClip(value);
     return readLevels(value);
+}
+
+std::string ExportParser::readAutoClip(const std::string& text) {
+    double percent = 0.0;
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, percent);
+    if (text.empty() || error != std::errc() || stop != end || !(percent > 0.0 && percent < 50.0))
+        return "--auto-clip takes a percentage P with 0 < P < 50: " + text;
+    result_.autoClipPercent = percent;
+    return {};
 }
 
 std::string ExportParser::chooseBands(std::vector<std::string> bands) {
@@ -146,10 +153,14 @@ std::string ExportParser::finish() {
         return "no label file given";
     if (!outputGiven_)
         return "no output file given (-o OUT.BMP)";
+    if (result_.labelPaths.size() > 1 && !namesFolder(result_.outputPath))
+        return "more than one label file: give -o a folder (DIR/) for one file per product";
     if (result_.bands.empty())
         return "no band chosen (--band B or --rgb R,G,B)";
     if (levelsGiven_ && result_.autoTrueColour)
         return "--levels and --auto-true-colour exclude each other";
+    if (result_.autoClipPercent && (levelsGiven_ || result_.autoTrueColour))
+        return "--auto-clip excludes --levels and --auto-true-colour";
     if (levelsGiven_ && result_.levels.size() != result_.bands.size()) {
         return result_.bands.size() == 1 ? "--levels needs one pair L:H with --band"
                                          : "--levels needs three pairs L:H,L:H,L:H with --rgb";
@@ -166,7 +177,7 @@ Arguments parseExportArguments(const std::vector<std::string>& arguments) {
         const std::string error = parser.take(arguments[i], next);
         if (!error.empty())
             return usageError(error);
-        if (takesValue(arguments[i]))
+        if (optionTakesValue(arguments[i]))
             ++i;
     }
     const std::string error = parser.finish();

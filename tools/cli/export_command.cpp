@@ -9,7 +9,9 @@
 #include "tools/cli/command_scope.h"
 #include "tools/cli/console_message_boxes.h"
 #include "tools/cli/opened_product.h"
+#include "tools/cli/png_file.h"
 #include "tools/cli/progress_line.h"
+#include "view/auto_levels.h"
 #include "view/band_change.h"
 #include "view/bitmap_file.h"
 #include "view/image_view.h"
@@ -31,6 +33,7 @@ class ExportRun {
     std::optional<ChosenBands> chooseBands(const ProductCatalog& catalog) const;
     bool applyLevels(ImageView& view, ChannelLevels& levels) const;
     int write(const ImageView& view, const std::string& outputPath) const;
+    int writePng(const ImageView& view, const std::string& outputPath) const;
 
     const Arguments& arguments_;
     std::ostream& err_;
@@ -93,6 +96,14 @@ bool ExportRun::applyLevels(ImageView& view, ChannelLevels& levels) const {
         fail(arguments_.labelPath, "--auto-true-colour needs three bands, chosen with --rgb");
         return false;
     }
+    if (arguments_.autoClipPercent) {
+        for (int k = 0; k < ImageView::kChannelCount && k < view.mode(); ++k) {
+            if (const BandImage* band = view.shownBand(k))
+                levels[k] = clippedLevels(band->histogram()->counts, *arguments_.autoClipPercent);
+        }
+        view.applyLevels(levels);
+        return true;
+    }
     if (arguments_.levels.empty())
         return true;
     for (std::size_t i = 0; i < arguments_.levels.size() && i < levels.size(); ++i)
@@ -102,6 +113,8 @@ bool ExportRun::applyLevels(ImageView& view, ChannelLevels& levels) const {
 }
 
 int ExportRun::write(const ImageView& view, const std::string& outputPath) const {
+    if (isPngName(outputPath))
+        return writePng(view, outputPath);
     if (!bitmapFileLayout(view.mode(), view.pixelsPerLine(), view.lineCount())) {
         return fail(arguments_.outputPath, "a picture of " + std::to_string(view.pixelsPerLine()) +
                                                " x " + std::to_string(view.lineCount()) +
@@ -109,6 +122,18 @@ int ExportRun::write(const ImageView& view, const std::string& outputPath) const
     }
     progress_.show(std::string(kProgramName) + ": writing " + arguments_.outputPath);
     if (!view.exportBitmap(outputPath))
+        return fail(arguments_.outputPath, "cannot create or write the file");
+    return kExitSuccess;
+}
+
+int ExportRun::writePng(const ImageView& view, const std::string& outputPath) const {
+    if (!fitsPng(view)) {
+        return fail(arguments_.outputPath, "a picture of " + std::to_string(view.pixelsPerLine()) +
+                                               " x " + std::to_string(view.lineCount()) +
+                                               " pixels is too large for a PNG file");
+    }
+    progress_.show(std::string(kProgramName) + ": writing " + arguments_.outputPath);
+    if (!cli::writePng(view, outputPath))
         return fail(arguments_.outputPath, "cannot create or write the file");
     return kExitSuccess;
 }
@@ -143,13 +168,38 @@ int ExportRun::run() {
     return write(view, outputPath);
 }
 
-}  // namespace
-
-int runExport(const Arguments& arguments, std::ostream& err, Progress progress) {
+int exportOne(const Arguments& arguments, std::ostream& err, Progress progress) {
     const CurrentDirectoryKeeper keeper;
     ProgressLine line(err, progress == Progress::Shown);
     const ConsoleMessageBoxes boxes(err, line);
     return ExportRun(arguments, err, line).run();
+}
+
+// "SCENE01.LAB" (in any folder) gives "SCENE01.bmp".
+std::string fileNameFor(const std::string& labelPath) {
+    const std::string name = lastPathComponent(platform::fromNativePath(labelPath));
+    const std::size_t dot = name.rfind('.');
+    return (dot == std::string::npos || dot == 0 ? name : name.substr(0, dot)) + ".bmp";
+}
+
+}  // namespace
+
+int runExport(const Arguments& arguments, std::ostream& out, std::ostream& err, Progress progress) {
+    if (!namesFolder(arguments.outputPath))
+        return exportOne(arguments, err, progress);
+    int status = kExitSuccess;
+    for (const std::string& label : arguments.labelPaths) {
+        Arguments one = arguments;
+        one.labelPath = label;
+        one.outputPath = arguments.outputPath + fileNameFor(label);
+        const bool written = exportOne(one, err, progress) == kExitSuccess;
+        out << platform::consoleTextFromAnsi(label + ": " +
+                                             (written ? "wrote " + one.outputPath : "failed"))
+            << '\n';
+        if (!written)
+            status = kExitFailure;
+    }
+    return status;
 }
 
 }  // namespace qm::cli

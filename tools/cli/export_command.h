@@ -9,9 +9,11 @@
 
 namespace qm::cli {
 
-// Writes the bitmap file. Messages, message boxes and (when asked for) the progress
-// line go to err. kExitSuccess, or kExitFailure with a message naming the file
-// and the reason.
-int runExport(const Arguments& arguments, std::ostream& err, Progress progress);
+// Writes the bitmap (or PNG) file. Messages, message boxes and (when asked for) the
+// progress line go to err. kExitSuccess, or kExitFailure with a message naming the
+// file and the reason. With an output folder every label is exported in turn to
+// a file named after it, each result reported on out as "LABEL: wrote FILE" or
+// "LABEL: failed"; kExitSuccess only when all were written.
+int runExport(const Arguments& arguments, std::ostream& out, std::ostream& err, Progress progress);
 
 }  // namespace qm::cli

@@ -72,7 +72,7 @@ void writeTable(std::ostream& out, std::string_view caption,
 
 void writeHistogram(std::ostream& out, const std::optional<Histogram>& histogram) {
     if (!histogram) {
-        writeLine(out, "pixels", "not loaded (file unreadable or band too large)", "  ");
+        writeLine(out, "pixels", "not loaded (file unreadable, no picture or too large)", "  ");
         return;
     }
     writeLine(out, "mean", histogram->mean, "  ");

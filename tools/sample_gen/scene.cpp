@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 #include "tools/sample_gen/landscape.h"
 #include "tools/sample_gen/random.h"
@@ -77,7 +78,9 @@ Scene makeScene(std::uint64_t seed, int width, int height) {
     for (Raster& band : scene.bands)
         band = Raster(width, height);
     const Landscape landscape(seed, width, height);
-    long clouded = 0;
+    // Counts in 64 bits: long has 32 on Windows, and clouded * 100 passes that
+    // for large scenes.
+    std::int64_t clouded = 0;
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
             const Cover cover = landscape.coverAt(x, y);
@@ -87,7 +90,7 @@ Scene makeScene(std::uint64_t seed, int width, int height) {
                 scene.bands[band].at(x, y) = toByte(spectrum[band] + sensorNoise(seed, band, x, y));
         }
     }
-    const long pixels = std::max(1L, static_cast<long>(width) * height);
+    const std::int64_t pixels = std::max<std::int64_t>(1, std::int64_t{width} * height);
     scene.cloudPercent = static_cast<int>(clouded * 100 / pixels);
     scene.panchromatic = panchromaticOf(scene, seed);
     return scene;

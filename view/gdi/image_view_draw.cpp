@@ -2,6 +2,7 @@
 // and the histogram bars in the control panel.
 #include <windows.h>
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <new>
@@ -41,7 +42,7 @@ BitmapInfo displayBitmapInfo(std::int32_t width, std::int32_t height) {
 }
 
 // Display channels 0, 1 and 2 are red, green and blue.
-constexpr COLORREF kChannelColours[ImageView::kChannelCount] = {
+constexpr std::array<COLORREF, ImageView::kChannelCount> kChannelColours = {
     RGB(255, 0, 0),
     RGB(0, 255, 0),
     RGB(0, 0, 255),

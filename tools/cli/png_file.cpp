@@ -1,0 +1,105 @@
+#include "tools/cli/png_file.h"
+
+#include <cstdint>
+#include <limits>
+#include <new>
+#include <utility>
+#include <vector>
+
+#include <stb/stb_image_write.h>
+
+#include "platform/platform.h"
+
+namespace qm::cli {
+namespace {
+
+constexpr std::string_view kPngExtension = ".png";
+
+char lowerAscii(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+int channelsOf(const ImageView& view) {
+    return view.mode() == kSingleBandMode ? 1 : 3;
+}
+
+std::int64_t pictureBytes(const ImageView& view) {
+    return std::int64_t{view.pixelsPerLine()} * view.lineCount() * channelsOf(view);
+}
+
+// The picture top-down: the band buffers hold it bottom-up, and composed colour
+// rows come blue, green, red, where PNG wants red, green, blue.
+std::vector<std::uint8_t> pictureTopDown(const ImageView& view) {
+    const ChannelSources sources = view.channelSources();
+    const auto width = static_cast<std::size_t>(view.pixelsPerLine());
+    const int channels = channelsOf(view);
+    const std::size_t rowBytes = width * static_cast<std::size_t>(channels);
+    std::vector<std::uint8_t> picture(rowBytes * static_cast<std::size_t>(view.lineCount()));
+    for (std::int32_t y = 0; y < view.lineCount(); ++y) {
+        const std::int64_t rowStart = std::int64_t{view.lineCount() - 1 - y} * view.pixelsPerLine();
+        std::uint8_t* row = picture.data() + static_cast<std::size_t>(y) * rowBytes;
+        if (channels == 1) {
+            mapGreyRow(sources[0], rowStart, width, row);
+            continue;
+        }
+        mapColourRow(sources, rowStart, 0, 1, width, row);
+        for (std::size_t j = 0; j < rowBytes; j += 3)
+            std::swap(row[j], row[j + 2]);
+    }
+    return picture;
+}
+
+struct PngSink {
+    platform::File* file;
+    bool ok;
+};
+
+void writeToFile(void* context, void* data, int size) {
+    auto* sink = static_cast<PngSink*>(context);
+    sink->ok =
+        sink->ok && size >= 0 &&
+        sink->file->write(static_cast<const std::uint8_t*>(data), static_cast<std::size_t>(size));
+}
+
+}  // namespace
+
+bool isPngName(std::string_view path) {
+    if (path.size() < kPngExtension.size())
+        return false;
+    const std::string_view end = path.substr(path.size() - kPngExtension.size());
+    for (std::size_t i = 0; i < end.size(); ++i) {
+        if (lowerAscii(end[i]) != kPngExtension[i])
+            return false;
+    }
+    return true;
+}
+
+bool fitsPng(const ImageView& view) {
+    // The encoder counts bytes in int, and its compressed form may come out a little
+    // larger than the picture: a quarter to spare.
+    const std::int64_t bytes = pictureBytes(view);
+    return bytes > 0 && bytes <= std::numeric_limits<int>::max() / 5 * 4;
+}
+
+bool writePng(const ImageView& view, const std::string& path) {
+    if (view.pixelCount() == 0 || !fitsPng(view))
+        return false;
+    std::vector<std::uint8_t> picture;
+    try {
+        picture = pictureTopDown(view);
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
+    platform::File file;
+    if (!file.open(path, platform::File::Mode::Write))
+        return false;
+    PngSink sink{&file, true};
+    const int channels = channelsOf(view);
+    const bool encoded =
+        stbi_write_png_to_func(writeToFile, &sink, view.pixelsPerLine(), view.lineCount(), channels,
+                               picture.data(), view.pixelsPerLine() * channels) != 0;
+    const bool closed = file.close();
+    return encoded && sink.ok && closed;
+}
+
+}  // namespace qm::cli
