@@ -12,6 +12,9 @@ namespace {
 // and a block small enough that its rows are still in the cache when they are
 // placed and counted.
 constexpr std::int64_t kBlockBytes = 1 << 20;
+// A damaged record-format file can state framing whose lines are far longer than
+// its records; no scratch area larger than this is made for one.
+constexpr std::int64_t kLargestSpan = 2 * kBlockBytes;
 
 // Where the row's pixels start in the file; negative before the start.
 std::int64_t rowPosition(std::int64_t fileSize, const BandImage::Geometry& geometry,
@@ -123,9 +126,10 @@ void readRowsBottomUp(platform::File& file, std::int64_t fileSize,
     const Blocks blocks = blocksFor(geometry);
     const bool inPlace = recordsArePixels(geometry);
     // Other records go through a scratch area; without one (a single record longer
-    // than a block, or no memory for one) each line is read straight into its row.
+    // than a block, lines far longer than their records, or no memory for one) each
+    // line is read straight into its row.
     std::unique_ptr<std::uint8_t[]> span;
-    if (!inPlace && blocks.rowsPerBlock > 1)
+    if (!inPlace && blocks.rowsPerBlock > 1 && blocks.spanBytes <= kLargestSpan)
         span.reset(new (std::nothrow) std::uint8_t[static_cast<std::size_t>(blocks.spanBytes)]);
     const std::int64_t step = inPlace || span ? blocks.rowsPerBlock : 1;
     for (std::int64_t first = 0; first < lines; first += step) {

@@ -22,8 +22,10 @@ using RowsPlaced = std::function<void(std::int32_t rows)>;
 
 // Reads the geometry's rows from the file into pixels (lineCount rows of
 // pixelsPerLine bytes). Bytes before the start of the file, past its end or
-// missing after a short read are 0. The geometry must be positive and its buffer
-// size within 32 bits, as the caller's allocation already made sure.
+// missing after a short read are 0. Record length, line count and pixels per line
+// must be positive and the buffer's size within 32 bits, as the caller's
+// allocation already made sure; the first pixel may lie anywhere, even outside its
+// record, and a line may be longer than its record.
 void readRowsBottomUp(platform::File& file, std::int64_t fileSize,
                       const BandImage::Geometry& geometry, std::uint8_t* pixels,
                       const RowsPlaced& placed);
