@@ -201,11 +201,11 @@ TEST_F(BandPixelsTest, FastRowsTakeTheFirstPixelsOfTheLastRecordsAndZerosOutside
 
 // A record-format file framed as the worked example (pixels from record offset 202,
 // 25 bytes after them), with records of any length.
-std::string framedRecordFile(std::size_t recordLength, std::size_t records,
-                             std::size_t extraBytes) {
+std::string framedRecordFile(std::size_t recordLength, std::size_t records, std::size_t extraBytes,
+                             const char* prefix = " 180") {
     std::string bytes = patternFile(recordLength * records + extraBytes);
     putBigEndian(bytes, 8, static_cast<std::uint32_t>(recordLength), 4);
-    bytes.replace(20, 4, " 180");
+    bytes.replace(20, 4, prefix);
     bytes.replace(24, 4, "   0");
     for (const std::size_t record : {recordLength, bytes.size() - recordLength}) {
         putBigEndian(bytes, record + 16, 10, 2);
@@ -253,17 +253,33 @@ TEST_F(BandPixelsTest, LargeBandsReadInBlocksGiveTheRowsAndCountsOfOneReadPerRow
         EXPECT_EQ(band.histogram()->counts, countsOf(rows));
     }
 
-    SCOPED_TRACE("record format, 1,200 records of 2,000 bytes and 5 more bytes");
-    const std::string file = framedRecordFile(2000, 1200, 5);
-    BandImage band;
-    measureRecordBand(band, file);
-    ASSERT_EQ(band.firstPixelOffset(), 202);
-    ASSERT_EQ(band.pixelsPerLine(), 2000 - 227);
-    const test::MessageCapture capture;
-    ASSERT_TRUE(band.loadPixels());
-    const std::vector<std::uint8_t> rows = expectedRows(file, 202, 2000, 1199, 2000 - 227);
-    EXPECT_EQ(pixelsOf(band), rows);
-    EXPECT_EQ(band.histogram()->counts, countsOf(rows));
+    const struct {
+        const char* name;
+        const char* prefix;
+        std::size_t records;
+        std::int32_t firstPixelOffset;
+    } recordCases[] = {
+        {"record format, 1,200 records of 2,000 bytes and 5 more bytes", " 180", 1200, 202},
+        // A negative prefix puts each line's start 28 bytes before its record and
+        // its end 3 bytes into the next one.
+        {"record format, lines longer than their records", " -50", 300, -28},
+    };
+    for (const auto& c : recordCases) {
+        SCOPED_TRACE(c.name);
+        const std::string file = framedRecordFile(2000, c.records, 5, c.prefix);
+        BandImage band;
+        measureRecordBand(band, file);
+        const std::int32_t pixels = 2000 - c.firstPixelOffset - 25;
+        const int lines = static_cast<int>(c.records) - 1;
+        ASSERT_EQ(band.firstPixelOffset(), c.firstPixelOffset);
+        ASSERT_EQ(band.pixelsPerLine(), pixels);
+        const test::MessageCapture capture;
+        ASSERT_TRUE(band.loadPixels());
+        const std::vector<std::uint8_t> rows =
+            expectedRows(file, c.firstPixelOffset, 2000, lines, pixels);
+        EXPECT_EQ(pixelsOf(band), rows);
+        EXPECT_EQ(band.histogram()->counts, countsOf(rows));
+    }
 }
 
 TEST_F(BandPixelsTest, GeometryThatNoBufferFitsFailsWithoutPixelsOrHistogram) {
