@@ -8,8 +8,10 @@
 #     touched_ms (the raw read plus one access to each page of its buffer) with
 #     touched_ratio (load_ms over it).
 #   compose/zoom:1 and zoom:4: compose_ms (a 1920 x 1080 display composed from three
-#     8000 x 7000 bands in three-band mode), memcpy_ms (one memcpy of the display
-#     buffer's bytes) and ratio (compose_ms over memcpy_ms).
+#     8000 x 7000 bands in three-band mode, full levels; compose_stretched: the same
+#     with each channel's levels stretched), memcpy_ms (one memcpy of the display
+#     buffer's bytes) and ratio (compose_ms over memcpy_ms); source_ms (one touch of
+#     every cache line of the source the rows span) and source_ratio (compose_ms over it).
 #   export/single_band and three_bands: export_ms (exportBitmap of the 8000 x 7000
 #     picture, 8-bit or 24-bit), write_ms (fopen, one fwrite of as many bytes and
 #     fclose, in the same folder) and ratio (export_ms over write_ms).

@@ -83,6 +83,11 @@ class MainWindow {
     void scroll(SCROLLINFO& state, HWND bar, WPARAM wParam, bool horizontal);
     void fitScrollBars();
     void drawPanels(HDC dc) const;
+    // What a change asks to be painted again: the image area alone (a scroll or a
+    // zoom leaves the panels as they are), or the control panel below the toolbar
+    // (a level click, which does not reach the image).
+    void invalidateImageArea();
+    void invalidatePanels();
 
     // Commands, one per menu item or toolbar button.
     void openProduct();

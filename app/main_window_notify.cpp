@@ -43,7 +43,7 @@ void MainWindow::onLevelSpin(int id, int delta) {
     const int channel = id - (high ? control::kFirstHighSpin : control::kFirstLowSpin);
     stepLevel(levels_[channel], high ? LevelMember::High : LevelMember::Low, delta);
     paintFlags_ |= kPanelsOnly;
-    InvalidateRect(window_, nullptr, FALSE);
+    invalidatePanels();
 }
 
 }  // namespace qm

@@ -63,16 +63,34 @@ void drawLevelMarkers(HDC dc, int panels, const ChannelLevels& levels) {
 
 }  // namespace
 
-// The paint flags are cleared whichever way the paint went.
+// The paint flags are cleared whichever way the paint went. A paint of the image
+// area alone leaves the panels as they are: their drawing would all be clipped.
 LRESULT MainWindow::onPaint() {
     {
         gdi::ScopedPaint paint(window_);
-        drawPanels(paint.get());
+        if (paint.area().left < layout::kControlPanelWidth)
+            drawPanels(paint.get());
     }
     if (!(paintFlags_ & kPanelsOnly))
         view_->draw();
     paintFlags_ = 0;
     return 0;
+}
+
+void MainWindow::invalidateImageArea() {
+    RECT client{};
+    GetClientRect(window_, &client);
+    const RECT image{layout::kControlPanelWidth, layout::kToolbarHeight,
+                     layout::kControlPanelWidth + layout::imageAreaWidth(client.right),
+                     layout::kToolbarHeight + layout::imageAreaHeight(client.bottom)};
+    InvalidateRect(window_, &image, FALSE);
+}
+
+void MainWindow::invalidatePanels() {
+    RECT client{};
+    GetClientRect(window_, &client);
+    const RECT panels{0, layout::kToolbarHeight, layout::kControlPanelWidth, client.bottom};
+    InvalidateRect(window_, &panels, FALSE);
 }
 
 void MainWindow::drawPanels(HDC dc) const {

@@ -64,7 +64,7 @@ void MainWindow::scroll(SCROLLINFO& state, HWND bar, WPARAM wParam, bool horizon
         view_->setOrigin(state.nPos, -1);
     else
         view_->setOrigin(-1, state.nPos);
-    InvalidateRect(window_, nullptr, FALSE);
+    invalidateImageArea();
 }
 
 }  // namespace qm

@@ -1,5 +1,5 @@
 // Commands 40006, 40007, 40010 and 40017: the subsampling factor, and the scroll
-// bars' pages that follow it.
+// bars' pages that follow it. The panels stay as they are.
 #include "app/main_window.h"
 
 namespace qm {
@@ -41,7 +41,7 @@ void MainWindow::zoomActualSize() {
 // the new page leaves out of reach comes back to the last reachable one.
 void MainWindow::zoomChanged() {
     fitScrollBars();
-    InvalidateRect(window_, nullptr, FALSE);
+    invalidateImageArea();
 }
 
 }  // namespace qm

@@ -2,11 +2,12 @@
 
 #include <algorithm>
 #include <array>
-#include <cstring>
 #include <limits>
 #include <new>
 #include <optional>
 
+#include "band/bottom_up_reading.h"
+#include "band/row_count_worker.h"
 #include "platform/platform.h"
 #include "product/paths.h"
 
@@ -196,39 +197,6 @@ bool fileCanFill(std::int32_t bufferBytes, std::int32_t fileSize) {
     return std::int64_t{bufferBytes} - fileSize <= BandImage::kMaxBytesBeyondFile;
 }
 
-// One line's pixels from the file position on: positioning and reading in one call.
-// Bytes before the start of the file, past its end or missing after a short read
-// are 0, so no row keeps what the allocation left there.
-void readRow(platform::File& file, std::int64_t position, std::uint8_t* row, std::int32_t length) {
-    const std::size_t rowBytes = static_cast<std::size_t>(length);
-    const std::size_t before =
-        position < 0 ? static_cast<std::size_t>(std::min<std::int64_t>(-position, length)) : 0;
-    std::size_t got = 0;
-    if (before < rowBytes)
-        got = file.readAt(position + static_cast<std::int64_t>(before), row + before,
-                          rowBytes - before);
-    std::memset(row, 0, before);
-    std::memset(row + before + got, 0, rowBytes - before - got);
-}
-
-// Rows are stored bottom-up and counted back from the end of the file: row r is
-// the line whose record starts (r + 1) records before the end, so a remainder after
-// the last whole record shifts every row rather than being skipped.
-// A counter, when given, counts each row while it is still in the cache, rather
-// than in a second pass over the whole buffer.
-void readRowsBackwards(platform::File& file, std::int32_t fileSize, const Geometry& geometry,
-                       std::uint8_t* pixels, PixelCounter* counter) {
-    std::int64_t position = std::int64_t{fileSize} + geometry.firstPixelOffset;
-    const std::size_t rowBytes = static_cast<std::size_t>(geometry.pixelsPerLine);
-    for (std::int32_t r = 0; r < geometry.lineCount; ++r) {
-        position -= geometry.recordLength;
-        std::uint8_t* row = pixels + static_cast<std::size_t>(r) * rowBytes;
-        readRow(file, position, row, geometry.pixelsPerLine);
-        if (counter)
-            counter->add(row, rowBytes);
-    }
-}
-
 }  // namespace
 
 bool BandImage::setPath(std::string_view path) {
@@ -347,7 +315,17 @@ bool BandImage::readPixels(PixelCounter* counter) {
     std::unique_ptr<std::uint8_t[]> buffer(new (std::nothrow) std::uint8_t[*bytes]);
     if (!buffer)
         return false;
-    readRowsBackwards(file, size, geometry_, buffer.get(), counter);
+    if (!counter) {
+        readRowsBottomUp(file, size, geometry_, buffer.get(), {});
+    } else {
+        // Each block is counted while the next is read, rather than in a second
+        // pass over the whole buffer once it is out of the cache.
+        RowCountWorker counting(buffer.get(), static_cast<std::size_t>(geometry_.pixelsPerLine),
+                                *counter, *bytes >= RowCountWorker::kThreadWorthBytes);
+        readRowsBottomUp(file, size, geometry_, buffer.get(),
+                         [&counting](std::int32_t rows) { counting.rowsPlaced(rows); });
+        counting.finish();
+    }
     pixels_ = std::move(buffer);
     return true;
 }

@@ -12,8 +12,8 @@ namespace qm {
 // Counts byte values into several partial tables filled in turn, merged at the end.
 // A run of equal bytes, common in dark or flat areas, would otherwise make every
 // increment wait for the one before it to be stored. Bytes may arrive in pieces
-// (a band is counted row by row while its rows are still in the cache); at most
-// INT32_MAX bytes in all, which a 32-bit unsigned partial counter always holds.
+// (a band is counted block by block while its rows are still in the cache); at
+// most INT32_MAX bytes in all, which a 32-bit unsigned partial counter always holds.
 class PixelCounter {
   public:
     void add(const std::uint8_t* bytes, std::size_t length);

@@ -3,16 +3,17 @@
 //
 // Three 8000 x 7000 bands are loaded once and shared by every benchmark.
 // compose/zoom:Z fills a 1920 x 1080 display from the three bands at zoom Z in
-// three-band mode; its baseline is one memcpy of the display buffer's bytes
-// (bufferSize) between two buffers already in memory. Counters: memcpy_ms,
-// compose_ms and ratio (compose over memcpy).
-// export/single_band and export/three_bands write the whole picture as an 8-bit
-// or a 24-bit bitmap file into a temporary folder; the baseline is one fwrite of
-// as many bytes as the file holds, from a buffer already in memory, into the same
-// folder, fopen and fclose included in both. Counters: write_ms, export_ms and
-// ratio (export over write).
-// Times are medians over the iterations and the ratio is that of the medians:
-// on a machine shared with other work, a preempted iteration moves them little.
+// three-band mode, full levels (the levels a band change sets); compose_stretched
+// the same with each channel's levels stretched as the automatic levels do; its baseline is one
+// memcpy of the display buffer's bytes (bufferSize) between two buffers already in memory.
+// Counters: memcpy_ms, compose_ms and ratio (compose over memcpy); source_ms, one touch of every
+// cache line of the source the rows span (at zoom 4 that is 7,680 of each band line's 8,000 bytes,
+// four times what zoom 1 reads), and source_ratio, compose over it. export/single_band and
+// export/three_bands write the whole picture as an 8-bit or a 24-bit bitmap file into a temporary
+// folder; the baseline is one fwrite of as many bytes as the file holds, from a buffer already in
+// memory, into the same folder, fopen and fclose included in both. Counters: write_ms, export_ms
+// and ratio (export over write). Times are medians over the iterations and the ratio is that of the
+// medians: on a machine shared with other work, a preempted iteration moves them little.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -109,21 +110,47 @@ const ShownBands& shownBands() {
 }
 
 // A view showing the shared bands in the mode, full levels.
-void show(ImageView& view, const ShownBands& bands, std::int32_t mode) {
+void show(ImageView& view, const ShownBands& bands, std::int32_t mode,
+          const ChannelLevels& levels = {}) {
     view.setMode(mode);
     view.setChannels(bands.band(0), bands.band(1), bands.band(2));
-    ChannelLevels levels;
     view.applyLevels(levels);
 }
 
-void composeAgainstMemcpy(benchmark::State& state) {
+// Levels as the automatic true-colour levels set them on a real scene: a
+// different stretch on each channel, none of them the full range.
+const ChannelLevels kStretchedLevels = {{{200, 40}, {215, 30}, {190, 55}}};
+
+// Touches every cache line of the source spans that the composition's rows take
+// from the three bands (zoom columns apart, zoom lines apart): the memory traffic
+// that no composition of these rows can avoid, with next to no work. Returns a
+// sum, so that the reads stay.
+std::uint64_t touchSourceSpans(const ShownBands& bands, std::int64_t zoom) {
+    constexpr std::int64_t kCacheLine = 64;
+    std::uint64_t sum = 0;
+    const std::int64_t span = std::min<std::int64_t>((kDisplayWidth - 1) * zoom + 1, kPixels);
+    for (std::int64_t row = 0; row < kDisplayHeight; ++row) {
+        const std::int64_t line = kLines - (row + 1) * zoom;
+        if (line < 0)
+            break;
+        for (std::size_t b = 0; b < 3; ++b) {
+            const std::uint8_t* from = bands.band(b)->pixels() + line * kPixels;
+            for (std::int64_t x = 0; x < span; x += kCacheLine)
+                sum += from[x];
+            sum += from[span - 1];
+        }
+    }
+    return sum;
+}
+
+void composeAgainstMemcpy(benchmark::State& state, const ChannelLevels& levels) {
     const ShownBands& bands = shownBands();
     if (!bands.ready()) {
         state.SkipWithError("the bands cannot be made and loaded");
         return;
     }
     ImageView view;
-    show(view, bands, kThreeBandMode);
+    show(view, bands, kThreeBandMode, levels);
     view.setZoom(static_cast<std::int32_t>(state.range(0)));
     if (!view.prepareBuffer(kDisplayWidth, kDisplayHeight)) {
         state.SkipWithError("no display buffer");
@@ -134,12 +161,17 @@ void composeAgainstMemcpy(benchmark::State& state) {
     std::vector<std::uint8_t> target(size, 0xA5);
 
     std::vector<double> memcpyTimes;
+    std::vector<double> sourceTimes;
     std::vector<double> composeTimes;
     for (auto _ : state) {
         const Clock::time_point copyStart = Clock::now();
         std::memcpy(target.data(), source.data(), size);
         benchmark::ClobberMemory();
         memcpyTimes.push_back(millisecondsSince(copyStart));
+
+        const Clock::time_point sourceStart = Clock::now();
+        benchmark::DoNotOptimize(touchSourceSpans(bands, view.zoom()));
+        sourceTimes.push_back(millisecondsSince(sourceStart));
 
         const Clock::time_point composeStart = Clock::now();
         const bool composed = view.compose();
@@ -156,6 +188,8 @@ void composeAgainstMemcpy(benchmark::State& state) {
     state.counters["memcpy_ms"] = median(memcpyTimes);
     state.counters["compose_ms"] = median(composeTimes);
     state.counters["ratio"] = median(composeTimes) / median(memcpyTimes);
+    state.counters["source_ms"] = median(sourceTimes);
+    state.counters["source_ratio"] = median(composeTimes) / median(sourceTimes);
 }
 
 // One fwrite of the whole buffer into a new file, fopen and fclose included.
@@ -214,8 +248,16 @@ void exportAgainstWrite(benchmark::State& state, std::int32_t mode) {
     state.counters["ratio"] = median(exportTimes) / median(writeTimes);
 }
 
-BENCHMARK(composeAgainstMemcpy)
+BENCHMARK_CAPTURE(composeAgainstMemcpy, full_levels, ChannelLevels{})
     ->Name("compose")
+    ->ArgName("zoom")
+    ->Arg(1)
+    ->Arg(4)
+    ->UseManualTime()
+    ->Iterations(kComposeIterations)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(composeAgainstMemcpy, stretched_levels, kStretchedLevels)
+    ->Name("compose_stretched")
     ->ArgName("zoom")
     ->Arg(1)
     ->Arg(4)

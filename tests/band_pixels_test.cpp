@@ -199,6 +199,89 @@ TEST_F(BandPixelsTest, FastRowsTakeTheFirstPixelsOfTheLastRecordsAndZerosOutside
     }
 }
 
+// A record-format file framed as the worked example (pixels from record offset 202,
+// 25 bytes after them), with records of any length.
+std::string framedRecordFile(std::size_t recordLength, std::size_t records, std::size_t extraBytes,
+                             const char* prefix = " 180") {
+    std::string bytes = patternFile(recordLength * records + extraBytes);
+    putBigEndian(bytes, 8, static_cast<std::uint32_t>(recordLength), 4);
+    bytes.replace(20, 4, prefix);
+    bytes.replace(24, 4, "   0");
+    for (const std::size_t record : {recordLength, bytes.size() - recordLength}) {
+        putBigEndian(bytes, record + 16, 10, 2);
+        putBigEndian(bytes, record + 18, 25, 2);
+    }
+    return bytes;
+}
+
+std::array<std::int32_t, Histogram::kBins> countsOf(const std::vector<std::uint8_t>& pixels) {
+    std::array<std::int32_t, Histogram::kBins> counts{};
+    for (const std::uint8_t pixel : pixels)
+        ++counts[pixel];
+    return counts;
+}
+
+// Bands of several megabytes are read many records at a time and counted while
+// they are read; every row and count must be what one read per row gives.
+TEST_F(BandPixelsTest, LargeBandsReadInBlocksGiveTheRowsAndCountsOfOneReadPerRow) {
+    const struct {
+        const char* name;
+        const char* fileName;
+        int headerPixels;
+        int headerLines;
+        std::size_t fileBytes;
+    } fastCases[] = {
+        {"several blocks and a short last one", "SCENE_B10.FST", 1000, 2100, 2100000},
+        {"BAND80: half of each record", "SCENE_B80.FST", 700, 1600, 4480000},
+        // 1,500 whole lines and 333 bytes: the top blocks lie partly or wholly
+        // before the start of the file.
+        {"more lines than the file holds", "SCENE_B10.FST", 1000, 3000, 1500333},
+        // Past the size at which the rows are counted on a second thread.
+        {"counted beside the reading", "SCENE_B10.FST", 2048, 2100, 2048 * 2100},
+    };
+    for (const auto& c : fastCases) {
+        SCOPED_TRACE(c.name);
+        const std::string file = patternFile(c.fileBytes);
+        dir_.writeFile(c.fileName, file);
+        BandImage band;
+        measureFastBand(band, c.fileName, c.headerPixels, c.headerLines);
+        const test::MessageCapture capture;
+        ASSERT_TRUE(band.loadPixels());
+        const std::vector<std::uint8_t> rows =
+            expectedRows(file, 0, band.recordLength(), band.lineCount(), band.pixelsPerLine());
+        EXPECT_EQ(pixelsOf(band), rows);
+        EXPECT_EQ(band.histogram()->counts, countsOf(rows));
+    }
+
+    const struct {
+        const char* name;
+        const char* prefix;
+        std::size_t records;
+        std::int32_t firstPixelOffset;
+    } recordCases[] = {
+        {"record format, 1,200 records of 2,000 bytes and 5 more bytes", " 180", 1200, 202},
+        // A negative prefix puts each line's start 28 bytes before its record and
+        // its end 3 bytes into the next one.
+        {"record format, lines longer than their records", " -50", 300, -28},
+    };
+    for (const auto& c : recordCases) {
+        SCOPED_TRACE(c.name);
+        const std::string file = framedRecordFile(2000, c.records, 5, c.prefix);
+        BandImage band;
+        measureRecordBand(band, file);
+        const std::int32_t pixels = 2000 - c.firstPixelOffset - 25;
+        const int lines = static_cast<int>(c.records) - 1;
+        ASSERT_EQ(band.firstPixelOffset(), c.firstPixelOffset);
+        ASSERT_EQ(band.pixelsPerLine(), pixels);
+        const test::MessageCapture capture;
+        ASSERT_TRUE(band.loadPixels());
+        const std::vector<std::uint8_t> rows =
+            expectedRows(file, c.firstPixelOffset, 2000, lines, pixels);
+        EXPECT_EQ(pixelsOf(band), rows);
+        EXPECT_EQ(band.histogram()->counts, countsOf(rows));
+    }
+}
+
 TEST_F(BandPixelsTest, GeometryThatNoBufferFitsFailsWithoutPixelsOrHistogram) {
     const struct {
         const char* fileName;

@@ -166,6 +166,52 @@ TEST_F(BitmapFileTest, ManyRowsKeepOrderLevelsAndAZeroChannelWithoutABand) {
     EXPECT_EQ(rows.padding, Bytes(static_cast<std::size_t>(height), 0));
 }
 
+// Channels as the view makes them, with their level forms: rows go through the
+// vector mapper, and a picture of 2 MiB crosses several of the writer's pieces.
+TEST_F(BitmapFileTest, RowsMappedThroughLevelFormsAreTheTablesBytesAcrossPieces) {
+    const std::int32_t width = 1001, height = 700;
+    const auto count = static_cast<std::size_t>(width * height);
+    const Bytes red = band(count, 3), green = band(count, 20), blue = band(count, 50);
+    const InputLevels redLevels{50, 150}, greenLevels{0, 255}, blueLevels{220, -30};
+    const ChannelSources sources{bandSource(red.data(), std::int64_t{count}, redLevels),
+                                 bandSource(green.data(), std::int64_t{count}, greenLevels),
+                                 bandSource(blue.data(), std::int64_t{count}, blueLevels)};
+    for (const ChannelSource& source : sources)
+        ASSERT_TRUE(source.form.has_value());
+    const LevelTable redTable = levelTable(mapLevel, redLevels);
+    const LevelTable blueTable = levelTable(mapLevel, blueLevels);
+
+    for (const int mode : {1, 3}) {
+        SCOPED_TRACE("mode " + std::to_string(mode));
+        const auto layout = bitmapFileLayout(mode, width, height);
+        ASSERT_TRUE(layout.has_value());
+        const std::string path = dir_.path("pieces.bmp");
+        platform::File file;
+        ASSERT_TRUE(file.open(path, platform::File::Mode::Write));
+        const Bytes header = bitmapFileHeader(*layout);
+        ASSERT_TRUE(file.write(header.data(), header.size()));
+        ASSERT_TRUE(mode == 1 ? writeGreyRows(file, *layout, sources[0])
+                              : writeColourRows(file, *layout, sources));
+        ASSERT_TRUE(file.close());
+        Bytes bytes;
+        ASSERT_TRUE(platform::readFileBytes(path, bytes));
+        const FileRows rows = readRows(bytes);
+
+        ASSERT_EQ(rows.pixels.size(), static_cast<std::size_t>(height));
+        for (std::size_t r = 0; r < rows.pixels.size(); ++r) {
+            Bytes expected;
+            for (std::size_t x = r * width; x < (r + 1) * width; ++x) {
+                if (mode == 1)
+                    expected.push_back(redTable[red[x]]);
+                else
+                    expected.insert(expected.end(),
+                                    {blueTable[blue[x]], green[x], redTable[red[x]]});
+            }
+            ASSERT_EQ(rows.pixels[r], expected) << "row " << r;
+        }
+    }
+}
+
 TEST(BitmapRowTest, PaddingFillsRowsToWholeWords) {
     const struct {
         int bits;

@@ -136,6 +136,32 @@ TEST_F(ImageViewOutputTest, ComposedPixelsFollowZoomOriginAndLevels) {
     }
 }
 
+// Rows long enough for the vector code, up to the last byte of each band's buffer
+// (zoom 1, no scroll, the right edge on screen), at steps it thins out itself and
+// steps it leaves to the tables, with levels that have a form and one that has none.
+TEST_F(ImageViewOutputTest, WidePicturesComposeAsTheRuleSaysAtEveryZoom) {
+    BandImage* red = makeBand("R_B1.FST", 257, 40, 0);
+    BandImage* green = makeBand("G_B2.FST", 257, 40, 1);
+    BandImage* blue = makeBand("B_B3.FST", 257, 40, 2);
+    const ChannelLevels levelChoices[] = {{}, {{{200, 30}, {-100, 121}, {90, 91}}}};
+    for (const ChannelLevels& levels : levelChoices) {
+        for (int zoom = 1; zoom <= 9; ++zoom) {
+            for (const int scroll : {0, 3}) {
+                const std::string what = "zoom " + std::to_string(zoom) + ", scroll " +
+                                         std::to_string(scroll) + ", high " +
+                                         std::to_string(levels[0].high);
+                ImageView view;
+                show(view, kThreeBandMode, red, green, blue, levels);
+                view.setZoom(zoom);
+                view.setOrigin(scroll, scroll);
+                ASSERT_TRUE(view.prepareBuffer(270, 7)) << what;
+                ASSERT_TRUE(view.compose()) << what;
+                expectComposedAsTheRuleSays(view, what);
+            }
+        }
+    }
+}
+
 TEST_F(ImageViewOutputTest, TopRowShowsTheLastBufferLineAndTheRestIsBlack) {
     BandImage* band = makeBand("A_B1.FST", 300, 200, 0);
     ImageView view;

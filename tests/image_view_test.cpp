@@ -2,6 +2,8 @@
 // freed, zoom, scroll origin and the display buffer's layout.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include <memory>
 #include <string>
 
@@ -269,6 +271,48 @@ TEST_F(ImageViewTest, DisplayBufferOfNoOrAbsurdSizeIsRefused) {
         EXPECT_FALSE(view.prepareBuffer(width, height)) << width << "x" << height;
         EXPECT_EQ(view.displayBits(), nullptr);
         EXPECT_EQ(view.bufferSize(), 0);
+    }
+}
+
+// The key says when a kept display image may be shown again: every change that
+// can change the composed bytes changes it (bands chosen anew always do: their
+// pixels may have been read again), and repeating a setting does not.
+TEST_F(ImageViewTest, CompositionKeyChangesWithEverythingTheImageShows) {
+    const auto red = makeBand("R_B1.FST", 6, 4, 10);
+    const auto green = makeBand("G_B2.FST", 6, 4, 20);
+    const auto other = makeBand("O_B3.FST", 6, 4, 30);
+    const struct {
+        const char* what;
+        std::function<void(ImageView&)> change;
+        bool changesKey;
+    } cases[] = {
+        {"nothing", [](ImageView&) {}, false},
+        {"the same levels again", [](ImageView& v) { v.applyLevels(ChannelLevels{}); }, false},
+        {"the same origin again", [](ImageView& v) { v.setOrigin(0, 0); }, false},
+        {"zoom", [](ImageView& v) { v.setZoom(2); }, true},
+        {"origin", [](ImageView& v) { v.setOrigin(1, -1); }, true},
+        {"levels",
+         [](ImageView& v) {
+             v.applyLevels(ChannelLevels{{{200, 5}}});
+         },
+         true},
+        {"display size", [](ImageView& v) { v.prepareBuffer(9, 3); }, true},
+        {"another band", [&](ImageView& v) { v.setChannels(other.get(), green.get(), nullptr); },
+         true},
+        {"the same bands again",
+         [&](ImageView& v) { v.setChannels(red.get(), green.get(), nullptr); }, true},
+        {"a channel let go", [](ImageView& v) { v.releaseChannel(1); }, true},
+        {"mode", [](ImageView& v) { v.setMode(kSingleBandMode); }, true},
+    };
+    for (const auto& c : cases) {
+        ImageView view;
+        view.setMode(kThreeBandMode);
+        view.setChannels(red.get(), green.get(), nullptr);
+        view.applyLevels(ChannelLevels{});
+        ASSERT_TRUE(view.prepareBuffer(8, 3));
+        const CompositionKey before = view.compositionKey();
+        c.change(view);
+        EXPECT_EQ(view.compositionKey() != before, c.changesKey) << c.what;
     }
 }
 

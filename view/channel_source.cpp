@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "view/form_rows.h"
+
 namespace qm {
 namespace {
 
@@ -29,18 +31,43 @@ void mapClippedChannel(const ChannelSource& source, std::int64_t rowStart, std::
     }
 }
 
+// The channels whose row lies wholly in their buffer; the others give 0 here, by
+// the constant form 0 or the all-zero table, whichever the row goes through.
+void mapWholeChannels(const ChannelSources& sources, const std::array<bool, 3>& whole,
+                      const ChannelLines& lines, std::size_t first, std::size_t step,
+                      std::size_t count, std::uint8_t* out) {
+    ChannelForms forms{};
+    bool formed = true;
+    for (std::size_t k = 0; k < 3; ++k) {
+        if (whole[k] && sources[k].form)
+            forms[k] = *sources[k].form;
+        else if (whole[k])
+            formed = false;
+    }
+    if (formed && formsTakeStep(step)) {
+        mapColourPixelsByForms(lines, forms, first, step, count, out);
+        return;
+    }
+    ChannelTables tables{};
+    for (std::size_t k = 0; k < 3; ++k)
+        tables[k] = whole[k] ? sources[k].table : zeroTable();
+    mapColourPixels(lines, tables, first, step, count, out);
+}
+
 }  // namespace
 
+// The form is checked against the table here, once per composition or export.
 ChannelSource bandSource(const std::uint8_t* pixels, std::int64_t size, InputLevels levels) {
-    return {pixels, pixels ? size : 0, levelTable(mapLevel, levels)};
+    const LevelTable table = levelTable(mapLevel, levels);
+    return {pixels, pixels ? size : 0, table, levelForm(table, levels)};
 }
 
 void mapColourRow(const ChannelSources& sources, std::int64_t rowStart, std::size_t first,
                   std::size_t step, std::size_t count, std::uint8_t* out) {
     if (count == 0)
         return;
-    // Channels whose row lies wholly in their buffer go through the table loop; the
-    // others borrow a covered line through the all-zero table, then are filled in.
+    // Channels whose row lies wholly in their buffer are mapped together; the others
+    // borrow a covered line that gives them 0, then are filled in.
     const ChannelSource* covered = nullptr;
     std::array<bool, 3> whole{};
     for (std::size_t k = 0; k < 3; ++k) {
@@ -50,13 +77,9 @@ void mapColourRow(const ChannelSources& sources, std::int64_t rowStart, std::siz
     }
     if (covered) {
         ChannelLines lines{};
-        ChannelTables tables{};
-        for (std::size_t k = 0; k < 3; ++k) {
-            const ChannelSource& used = whole[k] ? sources[k] : *covered;
-            lines[k] = used.pixels + rowStart;
-            tables[k] = whole[k] ? sources[k].table : zeroTable();
-        }
-        mapColourPixels(lines, tables, first, step, count, out);
+        for (std::size_t k = 0; k < 3; ++k)
+            lines[k] = (whole[k] ? sources[k] : *covered).pixels + rowStart;
+        mapWholeChannels(sources, whole, lines, first, step, count, out);
     } else {
         std::memset(out, 0, 3 * count);
     }
@@ -69,7 +92,10 @@ void mapColourRow(const ChannelSources& sources, std::int64_t rowStart, std::siz
 void mapGreyRow(const ChannelSource& source, std::int64_t rowStart, std::size_t count,
                 std::uint8_t* out) {
     if (coversRow(source, rowStart, 0, 1, count)) {
-        mapGreyPixels(source.pixels + rowStart, source.table, count, out);
+        if (source.form)
+            mapGreyPixelsByForm(source.pixels + rowStart, *source.form, count, out);
+        else
+            mapGreyPixels(source.pixels + rowStart, source.table, count, out);
         return;
     }
     std::int64_t index = rowStart;

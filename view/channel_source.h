@@ -5,12 +5,19 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 
+#include "view/level_form.h"
 #include "view/levels.h"
 
 namespace qm {
 
 struct ChannelSource {
+    ChannelSource() = default;
+    ChannelSource(const std::uint8_t* bandPixels, std::int64_t bandSize, const LevelTable& levels,
+                  std::optional<LevelForm> levelsForm = std::nullopt)
+        : pixels(bandPixels), size(bandSize), table(levels), form(levelsForm) {}
+
     // The band's buffer, null for a channel without a band.
     const std::uint8_t* pixels = nullptr;
     // Bytes in that buffer. A band whose geometry differs from the picture's may
@@ -18,6 +25,9 @@ struct ChannelSource {
     std::int64_t size = 0;
     // The channel's level function for every pixel value (all 0 without a band).
     LevelTable table{};
+    // The same table as integer arithmetic, when a form matches it (bandSource
+    // looks for one): rows then go through vector code. Without it, the table.
+    std::optional<LevelForm> form;
 };
 
 // Channel 0 red, 1 green, 2 blue.

@@ -40,6 +40,7 @@ BandImage* ImageView::shownBand(int index) const {
 
 void ImageView::setMode(std::int32_t newMode) {
     displayMode_ = newMode;
+    ++bandGeneration_;
     for (int k = 0; k < kChannelCount; ++k)
         releaseChannel(k);
     lineCount_ = 0;
@@ -48,6 +49,7 @@ void ImageView::setMode(std::int32_t newMode) {
 }
 
 void ImageView::setChannels(BandImage* band0, BandImage* band1, BandImage* band2) {
+    ++bandGeneration_;
     if (displayMode_ == kSingleBandMode) {
         channels_[0] = channels_[1] = channels_[2] = band0;
     } else if (displayMode_ == kThreeBandMode) {
@@ -70,6 +72,7 @@ void ImageView::releaseChannel(int slot) {
         return;
     channels_[slot]->releasePixels();
     channels_[slot] = nullptr;
+    ++bandGeneration_;
 }
 
 void ImageView::clearGeometry() {
@@ -191,6 +194,25 @@ bool ImageView::compose() {
         std::memset(row + 3 * shown, 0, static_cast<std::size_t>(3 * (outputWidth_ - shown)));
     }
     return true;
+}
+
+CompositionKey ImageView::compositionKey() const {
+    CompositionKey key;
+    key.width = outputWidth_;
+    key.height = outputHeight_;
+    key.zoom = zoomFactor_;
+    key.scrollX = scrollX_;
+    key.scrollY = scrollY_;
+    key.mode = displayMode_;
+    key.generation = bandGeneration_;
+    for (int k = 0; k < kChannelCount; ++k) {
+        const BandImage* band = shownBand(k);
+        if (!band)
+            continue;
+        key.pixels[k] = band->pixels();
+        key.levels[k] = {band->histogram()->lowLevel, band->histogram()->highLevel};
+    }
+    return key;
 }
 
 void ImageView::applyLevels(const ChannelLevels& levels) {

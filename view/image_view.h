@@ -20,6 +20,25 @@ namespace qm {
 
 class BandImage;
 
+// The display's bitmap section on Windows; only the GDI code knows what it holds.
+struct DisplaySurface;
+
+// Everything a composed display image depends on: two equal keys give the same
+// bytes. The generation counts the changes of the channels' bands.
+struct CompositionKey {
+    std::int32_t width = 0;
+    std::int32_t height = 0;
+    std::int32_t zoom = 0;
+    std::int32_t scrollX = 0;
+    std::int32_t scrollY = 0;
+    std::int32_t mode = 0;
+    std::uint32_t generation = 0;
+    std::array<const std::uint8_t*, 3> pixels{};
+    std::array<InputLevels, 3> levels{};
+
+    bool operator==(const CompositionKey&) const = default;
+};
+
 // 1 shows one band in grey, 3 shows three bands as red, green and blue. Any other
 // value is "no mode": nothing can be assigned then.
 enum DisplayMode : std::int32_t {
@@ -79,7 +98,9 @@ class ImageView {
     // Windows only. Sizes the display image to the window's image area, composes it
     // into a bitmap section and copies it to the window right of the control panel,
     // below the toolbar. False (and nothing drawn) when nothing is shown, the area
-    // is empty or GDI refuses a resource.
+    // is empty or GDI refuses a resource. The section is kept for the next display
+    // of the same size, and an image whose composition key has not changed since
+    // (a window uncovered, say) is copied again without being composed.
     bool draw();
     // Windows only. Draws each shown channel's histogram bars in the channel's
     // colour into the device context (an HDC) of the main window. Always true.
@@ -94,6 +115,9 @@ class ImageView {
     // when nothing is shown, the file's size cannot be stated in 32 bits, or the
     // file cannot be created or written.
     bool exportBitmap(const std::string& path) const;
+
+    // What the display image shown now depends on.
+    CompositionKey compositionKey() const;
 
     const BitmapInfo& bitmapInfo() const { return bitmapInfo_; }
     std::uint8_t* displayBits() const { return displayBits_; }
@@ -138,6 +162,11 @@ class ImageView {
     // The display buffer of prepareBuffer, owned here; displayBits points into it
     // until a display puts the image elsewhere.
     std::unique_ptr<std::uint8_t[]> displayBuffer_;
+    // Counts every change of the channels' bands, for the composition key.
+    std::uint32_t bandGeneration_ = 0;
+    // Windows only: the section draw() composes into, with the deleter that its
+    // maker gave; null elsewhere and before the first display.
+    std::unique_ptr<DisplaySurface, void (*)(DisplaySurface*)> surface_{nullptr, nullptr};
 };
 
 }  // namespace qm

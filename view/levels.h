@@ -16,6 +16,8 @@ namespace qm {
 struct InputLevels {
     std::int32_t low = 0;
     std::int32_t high = 255;
+
+    bool operator==(const InputLevels&) const = default;
 };
 
 // The display byte of one pixel value, chosen per channel before the pixel loops.

@@ -72,6 +72,19 @@ TEST_F(LevelSpinTest, PressingTheHighUpDownsLeftHalfLowersHigh) {
     EXPECT_EQ(main_.paintFlags(), MainWindow::kPanelsOnly);
 }
 
+// The image is not redrawn after a click, so only the control panel below the
+// toolbar waits to be painted.
+TEST_F(LevelSpinTest, AClickInvalidatesTheControlPanelAlone) {
+    UpdateWindow(window());
+    clickSpin(104, 1);
+    RECT waiting{};
+    ASSERT_TRUE(GetUpdateRect(window(), &waiting, FALSE));
+    EXPECT_EQ(waiting.left, 0);
+    EXPECT_EQ(waiting.top, 36);
+    EXPECT_EQ(waiting.right, 256);
+    EXPECT_EQ(waiting.bottom, clientRect().bottom);
+}
+
 struct TooltipCase {
     int command;
     UINT stringId;

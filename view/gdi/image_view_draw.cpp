@@ -5,6 +5,8 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <new>
+#include <optional>
 
 #include "band/band_image.h"
 #include "band/histogram.h"
@@ -69,9 +71,52 @@ void copyToImageArea(HDC windowDc, HBITMAP section, int width, int height) {
 
 }  // namespace
 
+// The display's bitmap section and what was last composed into it.
+struct DisplaySurface {
+    HBITMAP section = nullptr;
+    std::uint8_t* bits = nullptr;
+    std::int32_t width = 0;
+    std::int32_t height = 0;
+    std::optional<CompositionKey> composed;
+};
+
+namespace {
+
+void deleteSurface(DisplaySurface* surface) {
+    if (surface->section)
+        DeleteObject(surface->section);
+    delete surface;
+}
+
+// A section of the size, zero-filled as GDI makes it; null when GDI refuses one.
+DisplaySurface* newSurface(HDC windowDc, const BitmapInfo& info) {
+    void* bits = nullptr;
+    const HBITMAP section =
+        CreateDIBSection(windowDc, asBitmapInfo(info), DIB_PAL_COLORS, &bits, nullptr, 0);
+    if (!section || !bits) {
+        if (section)
+            DeleteObject(section);
+        return nullptr;
+    }
+    auto* surface = new (std::nothrow) DisplaySurface;
+    if (!surface) {
+        DeleteObject(section);
+        return nullptr;
+    }
+    surface->section = section;
+    surface->bits = static_cast<std::uint8_t*>(bits);
+    surface->width = info.header.width;
+    surface->height = info.header.height;
+    return surface;
+}
+
+}  // namespace
+
 // The image is composed straight into the bitmap section, which has the display
-// buffer's layout, so a display only sizes the image (no buffer of its own is
-// allocated); displayBits points into the section only while it lives.
+// buffer's layout, so a display allocates no buffer of its own. The section stays
+// for the next display of the same size: its memory is neither freed nor faulted
+// in again on every paint, and an image whose key has not changed is only copied.
+// displayBits points into the section only while it is being composed.
 bool ImageView::draw() {
     const HWND window = static_cast<HWND>(targetWindow_);
     RECT client{};
@@ -84,18 +129,24 @@ bool ImageView::draw() {
         return false;
 
     bitmapInfo_ = displayBitmapInfo(width, height);
-    if (!sizeDisplay(width, height))
+    if (!sizeDisplay(width, height)) {
+        surface_.reset();
         return false;
-
-    void* sectionBits = nullptr;
-    gdi::ScopedGdiObject<HBITMAP> section(CreateDIBSection(
-        windowDc.get(), asBitmapInfo(bitmapInfo_), DIB_PAL_COLORS, &sectionBits, nullptr, 0));
-    if (!section || !sectionBits)
-        return false;
-    displayBits_ = static_cast<std::uint8_t*>(sectionBits);
-    compose();
-    copyToImageArea(windowDc.get(), section.get(), width, height);
-    displayBits_ = nullptr;
+    }
+    if (!surface_ || surface_->width != width || surface_->height != height) {
+        surface_.reset();
+        surface_ = {newSurface(windowDc.get(), bitmapInfo_), deleteSurface};
+        if (!surface_)
+            return false;
+    }
+    const CompositionKey key = compositionKey();
+    if (surface_->composed != key) {
+        displayBits_ = surface_->bits;
+        compose();
+        displayBits_ = nullptr;
+        surface_->composed = key;
+    }
+    copyToImageArea(windowDc.get(), surface_->section, width, height);
     return true;
 }
 

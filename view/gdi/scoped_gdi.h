@@ -34,6 +34,8 @@ class ScopedPaint {
     ScopedPaint& operator=(const ScopedPaint&) = delete;
 
     HDC get() const { return paint_.hdc; }
+    // The bounds of what this paint must draw again.
+    const RECT& area() const { return paint_.rcPaint; }
 
   private:
     HWND window_;
