@@ -1,8 +1,10 @@
 // Arbitrary bytes as a fast-format header: its two numbers read from memory and
 // from the header file in a product directory, which must agree, then the geometry
 // of an ordinary band and of the doubled BAND80 band.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <limits>
 #include <string>
 #include <string_view>
 
@@ -20,6 +22,12 @@ namespace {
 // One band named, one shown by its file name.
 constexpr char kConfiguration[] = "[SYNTH-7MSR]\nBAND10=Band 1\nBAND80=*\n";
 
+// The header's numbers times the factor, held within 32 bits as the band holds them.
+std::int64_t held(std::int64_t value) {
+    return std::clamp<std::int64_t>(value, std::numeric_limits<std::int32_t>::min(),
+                                    std::numeric_limits<std::int32_t>::max());
+}
+
 void measure(const char* fileName, int headerPixels, int headerLines, std::int64_t factor) {
     BandImage band;
     band.setPath(fuzzFolder().path(std::string("SCENE/") + fileName));
@@ -27,8 +35,8 @@ void measure(const char* fileName, int headerPixels, int headerLines, std::int64
         return;
     require(!band.bandName().empty(), "a measured band has a name");
     require(band.pixelsPerLine() == headerPixels, "a line shows the header's pixels");
-    require(band.recordLength() == factor * headerPixels, "a record holds the band's lines");
-    require(band.lineCount() == factor * headerLines, "the band has the header's lines");
+    require(band.recordLength() == held(factor * headerPixels), "a record holds the band's lines");
+    require(band.lineCount() == held(factor * headerLines), "the band has the header's lines");
     require(band.firstPixelOffset() == 0 && band.trailingBytes() == 0, "no framing");
 }
 
