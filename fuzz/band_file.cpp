@@ -58,7 +58,7 @@ Choices::Choices(FuzzInput& input) {
     scale = input.bigEndian16();
 }
 
-// A BAND80 record holds two lines' worth of bytes, of which a line shows the first.
+// A BAND80 record is twice as long as the line it shows.
 void checkGeometry(const BandImage& band, std::int64_t linesPerRecord) {
     require(band.pixelsPerLine() > 0 && band.lineCount() > 0, "a measured band has pixels");
     require(band.firstPixelOffset() >= 0 && band.trailingBytes() >= 0, "framing inside records");
