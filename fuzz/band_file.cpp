@@ -64,7 +64,7 @@ bool atA32BitLimit(std::int32_t value) {
            value == std::numeric_limits<std::int32_t>::min();
 }
 
-// A BAND80 record holds two lines' worth of bytes, of which a line shows the first.
+// A BAND80 record is twice as long as the line it shows.
 // A band may have no line, no pixel or framing outside its records (it then fails
 // to load); unless a value was held at a 32-bit limit, the parts add up.
 void checkGeometry(const BandImage& band, std::int64_t linesPerRecord) {
