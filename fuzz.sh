@@ -27,11 +27,17 @@ seconds=${2:-60}
 cmake --preset fuzz >/dev/null
 nice -n 10 cmake --build build/fuzz -j"$(nproc 2>/dev/null || echo 2)"
 
-# The targets write their files for every input; a memory file system keeps that
-# from waiting on the disk.
+# The targets write their files for every input, into a temporary folder that a
+# target killed at the end of its time cannot leave behind: one of ours, removed at
+# the end. On a memory file system where there is one, so that no run waits on the
+# disk.
+scratch_root=/tmp
 if [ -d /dev/shm ] && [ -w /dev/shm ]; then
-    export TMPDIR=/dev/shm
+    scratch_root=/dev/shm
 fi
+TMPDIR=$(mktemp -d "$scratch_root/quillmere-fuzz.XXXXXX")
+export TMPDIR
+trap 'rm -rf "$TMPDIR"' EXIT
 
 artifacts_of() {
     find build/fuzz/crashes -name "$1-*" | sort

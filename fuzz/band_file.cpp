@@ -3,6 +3,7 @@
 // levels, composition and export through ImageView.
 //
 // Input: 34 choice bytes (see Choices), then the band file.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <limits>
@@ -29,7 +30,7 @@ constexpr std::int64_t kLargestComposedPicture = 64 * 1024;
 struct Choices {
     explicit Choices(FuzzInput& input);
 
-    bool fastFormat, doubledBand, threeBands, automaticLevels, greenless;
+    bool fastFormat, doubledBand, threeBands, automaticLevels, greenless, narrowerGreen;
     int headerPixels, headerLines;
     std::string framing;  // the band-layout section's Pos and Size keys
     int zoom, originX, originY, width, height;
@@ -40,7 +41,7 @@ struct Choices {
 Choices::Choices(FuzzInput& input) {
     const std::uint8_t flags = input.byte();
     fastFormat = flags & 1, doubledBand = flags & 2, threeBands = flags & 4;
-    automaticLevels = flags & 8, greenless = flags & 16;
+    automaticLevels = flags & 8, greenless = flags & 16, narrowerGreen = flags & 32;
     headerPixels = input.bigEndian32();
     headerLines = input.bigEndian32();
     for (const char* field : {"Prefix", "Suffix", "LeftFill", "RightFill"}) {
@@ -96,13 +97,28 @@ void checkHistogram(const Histogram& histogram, std::int64_t pixels) {
     checkHeights(histogram);
 }
 
-// The band shown on every channel (green may stay empty), composed and exported.
+// The same file with lines half as long, measured as a fast-format band.
+bool measureNarrower(const BandImage& band, BandImage& narrower) {
+    narrower.setPath(band.path());
+    return narrower.readGeometry(BandImage::kFastFormat, "FUZZ", "",
+                                 std::max(1, band.pixelsPerLine() / 2), band.lineCount());
+}
+
+// The band shown on every channel, composed and exported. Green may stay empty, or
+// show a band of another size: the band change refuses that, but the view must
+// still read nothing outside a band's buffer.
 void showAndExport(BandImage& band, const Choices& choices) {
     ImageView view;
     view.setMode(choices.threeBands ? kThreeBandMode : kSingleBandMode);
     ChannelLevels levels;
-    require(changeBands(view, {&band, choices.greenless ? nullptr : &band, &band}, levels, nullptr),
+    BandImage narrower;
+    if (choices.narrowerGreen && measureNarrower(band, narrower)) {
+        view.setChannels(&band, &narrower, &band);
+    } else {
+        require(
+            changeBands(view, {&band, choices.greenless ? nullptr : &band, &band}, levels, nullptr),
             "a band has its own size");
+    }
     if (!choices.automaticLevels || !applyTrueColourLevels(view, levels)) {
         levels.fill(choices.levels);
         view.applyLevels(levels);

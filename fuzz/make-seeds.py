@@ -72,7 +72,7 @@ SAMPLE_FRAMING = ((32, 8), (40, 8), (24, 2), (26, 2))  # res/QMDATA.INI
 TEST_FRAMING = ((20, 4), (24, 4), (16, 2), (18, 2))    # tests/band_pixels_test.cpp
 NO_FRAMING = ((0, 0), (0, 0), (0, 0), (0, 0))
 
-FAST, DOUBLED, THREE_BANDS, AUTOMATIC, GREENLESS = 1, 2, 4, 8, 16
+FAST, DOUBLED, THREE_BANDS, AUTOMATIC, GREENLESS, NARROWER_GREEN = 1, 2, 4, 8, 16, 32
 
 
 def band_input(band, flags=0, header=(0, 0), framing=NO_FRAMING, zoom=1, origin=(0, 0),
@@ -204,6 +204,8 @@ def band_seeds(samples):
         "fast-empty-file": band_input(b"", FAST, header=(64, 8)),
         "fast-beyond-file": band_input(b"", FAST, header=(1024, 1025)),
         "fast-too-large": band_input(b"", FAST | DOUBLED, header=(40000, 40000)),
+        "narrower-green": band_input(record, THREE_BANDS | NARROWER_GREEN, framing=SAMPLE_FRAMING,
+                                     origin=(3, 0), levels=(10, 200)),
         "zoom-and-origin-odd": band_input(fast, FAST | THREE_BANDS, header=(8, 8), zoom=-3,
                                           origin=(7, 9), size=(-1, 5), levels=(300, -100),
                                           scale=0),

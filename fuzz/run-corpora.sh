@@ -14,6 +14,11 @@ targets=(label_text profile fast_header band_file open_product)
 cmake --preset fuzz >/dev/null
 cmake --build build/fuzz -j"$(nproc 2>/dev/null || echo 2)"
 
+# The targets' temporary folders go into one of ours, removed at the end.
+TMPDIR=$(mktemp -d "${TMPDIR:-/tmp}/quillmere-fuzz.XXXXXX")
+export TMPDIR
+trap 'rm -rf "$TMPDIR"' EXIT
+
 results=build/fuzz/test-results
 rm -rf "$results"
 mkdir -p "$results" build/fuzz/logs
