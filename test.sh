@@ -19,30 +19,8 @@ for preset in native win32 win64 release win32-release win64-release; do
     cmake --build "build/$preset" -j"$jobs"
 done
 
-xvfb_pid=
-cleanup() {
-    "$WINESERVER" -k >/dev/null 2>&1 || true
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" >/dev/null 2>&1 || true
-}
-trap cleanup EXIT
-
-start_display() {
-    local n
-    for n in $(seq 90 130); do
-        [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
-        Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-        xvfb_pid=$!
-        export DISPLAY=":$n"
-        for _ in $(seq 50); do
-            [ -e "/tmp/.X11-unix/X$n" ] && return 0
-            sleep 0.1
-        done
-        kill "$xvfb_pid" 2>/dev/null || true
-    done
-    echo "test.sh: could not start Xvfb" >&2
-    return 1
-}
-start_display
+source cmake/private-display.sh
+start_private_display 1280x1024 90 130
 cmake/wine-prefix.sh
 
 status=0

@@ -45,23 +45,8 @@ product=$root/build/gui-bench-product
 mkdir -p "$product"
 windows_path() { echo "Z:${1//\//\\}"; }
 
-xvfb_pid=
-cleanup() {
-    "$WINESERVER" -k >/dev/null 2>&1 || true
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" >/dev/null 2>&1 || true
-}
-trap cleanup EXIT
-for n in $(seq 140 180); do
-    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
-    Xvfb ":$n" -screen 0 2400x1400x24 -nolisten tcp >/dev/null 2>&1 &
-    xvfb_pid=$!
-    export DISPLAY=":$n"
-    for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
-    [ -e "/tmp/.X11-unix/X$n" ] && break
-    kill "$xvfb_pid" 2>/dev/null || true
-    xvfb_pid=
-done
-[ -n "$xvfb_pid" ] || { echo "gui.sh: could not start Xvfb" >&2; exit 1; }
+source cmake/private-display.sh
+start_private_display 2400x1400 140 180
 cmake/wine-prefix.sh
 
 echo "== $arch viewer under Wine ($(uptime | sed 's/.*load average/load average/'))"

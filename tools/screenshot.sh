@@ -17,20 +17,8 @@ cmake --preset "$preset" >/dev/null
 cmake --build "build/$preset" -j"$(nproc 2>/dev/null || echo 2)" --target quillmere qm_configuration_file
 tools/make-samples.sh
 
-xvfb_pid=
-cleanup() {
-    "$WINESERVER" -k >/dev/null 2>&1 || true
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" >/dev/null 2>&1 || true
-}
-trap cleanup EXIT
-for n in $(seq 140 180); do
-    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
-    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-    xvfb_pid=$!
-    export DISPLAY=":$n"
-    break
-done
-for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X${DISPLAY#:}" ] && break; sleep 0.1; done
+source cmake/private-display.sh
+start_private_display 1024x768 140 180
 
 (cd samples && "$root/cmake/wine-run.sh" "$root/build/$preset/app/quillmere.exe" >/dev/null 2>&1 &)
 
