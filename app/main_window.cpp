@@ -62,6 +62,7 @@ LRESULT CALLBACK MainWindow::windowProc(HWND window, UINT message, WPARAM wParam
         case WM_LBUTTONUP:      return self->onLButtonUp();
         case WM_CAPTURECHANGED: return self->onCaptureChanged();
         case WM_SETCURSOR:      return self->onSetCursor(wParam, lParam);
+        case WM_KEYDOWN:        return self->onKeyDown(wParam, lParam);
         default:         return DefWindowProcA(window, message, wParam, lParam);
     }
     // clang-format on

@@ -77,13 +77,14 @@ class MainWindow {
     LRESULT onCommand(WPARAM wParam, LPARAM lParam);
     LRESULT onHScroll(WPARAM wParam, LPARAM bar);
     LRESULT onVScroll(WPARAM wParam, LPARAM bar);
-    // The mouse on the picture. `tilted`: WM_MOUSEHWHEEL.
+    // The mouse and the keys on the picture. `tilted`: WM_MOUSEHWHEEL.
     LRESULT onMouseWheel(WPARAM wParam, bool tilted);
     LRESULT onLButtonDown(LPARAM point);
     LRESULT onMouseMove(LPARAM point);
     LRESULT onLButtonUp();
     LRESULT onCaptureChanged();
     LRESULT onSetCursor(WPARAM wParam, LPARAM lParam);
+    LRESULT onKeyDown(WPARAM key, LPARAM lParam);
 
     // Parts of the handlers.
     void createChannelControls(int channel);

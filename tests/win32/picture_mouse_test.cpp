@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/control_ids.h"
+#include "app/message_step.h"
 #include "res/resource.h"
 #include "tests/win32/picture_fixture.h"
 
@@ -236,6 +237,38 @@ TEST_F(PictureMouseTest, NothingHappensWithoutAPictureOrOutsideIt) {
         EXPECT_EQ(GetCapture(), window());
         release(inside);
     }
+}
+
+// Wheel messages go to the focused window; the message step hands a wheel over the
+// picture to the main window, but leaves it to a chooser under the cursor or with
+// its list open.
+TEST_F(PictureMouseTest, WheelOverThePictureScrollsItWhileAChooserHasTheFocus) {
+    const WheelSettings settings(kLines, kColumns);
+    showPicture();
+    scrollTo({100, 80});
+    const HWND chooser = control(control::kFirstBandChooser);
+    SetFocus(chooser);
+    ASSERT_EQ(GetFocus(), chooser);
+    const auto turn = [&](POINT at) {
+        MSG message{};
+        message.hwnd = GetFocus();
+        message.message = WM_MOUSEWHEEL;
+        message.wParam = MAKEWPARAM(0, -120);
+        message.lParam = pointParam(toScreen(at));
+        handleMessage(message, window(), nullptr);
+    };
+    turn({450, 300});
+    EXPECT_EQ(origin(), Origin(100, 85));
+    EXPECT_EQ(chooserSelection(0), 1);
+
+    turn({100, 45});
+    EXPECT_EQ(origin(), Origin(100, 85));
+    EXPECT_EQ(chooserSelection(0), 2);
+
+    SendMessageA(chooser, CB_SHOWDROPDOWN, TRUE, 0);
+    turn({450, 300});
+    EXPECT_EQ(origin(), Origin(100, 85));
+    SendMessageA(chooser, CB_SHOWDROPDOWN, FALSE, 0);
 }
 
 }  // namespace
