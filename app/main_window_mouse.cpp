@@ -6,7 +6,6 @@
 #include <cstdlib>
 
 #include "app/main_window.h"
-#include "app/scroll_fit.h"
 #include "app/scroll_step.h"
 #include "res/resource.h"
 #include "view/gdi/panel_layout.h"
