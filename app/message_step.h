@@ -15,9 +15,9 @@ void handleMessage(MSG& message, HWND mainWindow, HACCEL shortcuts);
 
 // Wheel messages go to the window with the keyboard focus, often a band chooser,
 // which would turn its selection. A wheel turned with the cursor over the main
-// window's own client area (the picture, not a control) is handed to the main
-// window instead, unless a window holds the mouse: an open chooser's list keeps
-// its wheel wherever the cursor is.
+// window's own client area (the picture or the panels' background, not a control)
+// is handed to the main window instead, unless another window holds the mouse: an
+// open chooser's list keeps its wheel wherever the cursor is.
 void sendWheelToPicture(MSG& message, HWND mainWindow);
 
 }  // namespace qm
