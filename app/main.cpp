@@ -4,16 +4,17 @@
 #include <memory>
 
 #include "app/main_window.h"
+#include "app/message_step.h"
 
 namespace {
 
-// No accelerators and no idle work: translate and dispatch until the quit message.
-void runMessageLoop() {
+// No idle work: shortcuts, then translate and dispatch until the quit message. A
+// table loaded from the resources needs no destroying.
+void runMessageLoop(HINSTANCE instance, HWND mainWindow) {
+    const HACCEL shortcuts = LoadAcceleratorsA(instance, qm::kShortcutsName);
     MSG message;
-    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-    }
+    while (GetMessageA(&message, nullptr, 0, 0) > 0)
+        qm::handleMessage(message, mainWindow, shortcuts);
 }
 
 }  // namespace
@@ -25,6 +26,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR, int) {
     if (!previous && !mainWindow->registerClass(instance))
         return 0;
     if (mainWindow->createWindow(instance))
-        runMessageLoop();
+        runMessageLoop(instance, mainWindow->window());
     return 0;
 }

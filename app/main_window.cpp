@@ -55,6 +55,14 @@ LRESULT CALLBACK MainWindow::windowProc(HWND window, UINT message, WPARAM wParam
         case WM_COMMAND: return self->onCommand(wParam, lParam);
         case WM_HSCROLL: return self->onHScroll(wParam, lParam);
         case WM_VSCROLL: return self->onVScroll(wParam, lParam);
+        case WM_MOUSEWHEEL:     return self->onMouseWheel(wParam, false);
+        case WM_MOUSEHWHEEL:    return self->onMouseWheel(wParam, true);
+        case WM_LBUTTONDOWN:    return self->onLButtonDown(lParam);
+        case WM_MOUSEMOVE:      return self->onMouseMove(lParam);
+        case WM_LBUTTONUP:      return self->onLButtonUp();
+        case WM_CAPTURECHANGED: return self->onCaptureChanged();
+        case WM_SETCURSOR:      return self->onSetCursor(wParam, lParam);
+        case WM_KEYDOWN:        return self->onKeyDown(wParam, lParam);
         default:         return DefWindowProcA(window, message, wParam, lParam);
     }
     // clang-format on

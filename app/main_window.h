@@ -10,6 +10,8 @@
 #include <cstdint>
 #include <memory>
 
+#include "app/picture_drag.h"
+#include "app/wheel_steps.h"
 #include "product/label_file.h"
 #include "product/product_catalog.h"
 #include "view/band_change.h"
@@ -75,12 +77,28 @@ class MainWindow {
     LRESULT onCommand(WPARAM wParam, LPARAM lParam);
     LRESULT onHScroll(WPARAM wParam, LPARAM bar);
     LRESULT onVScroll(WPARAM wParam, LPARAM bar);
+    // The mouse and the keys on the picture. `tilted`: WM_MOUSEHWHEEL.
+    LRESULT onMouseWheel(WPARAM wParam, bool tilted);
+    LRESULT onLButtonDown(LPARAM point);
+    LRESULT onMouseMove(LPARAM point);
+    LRESULT onLButtonUp();
+    LRESULT onCaptureChanged();
+    LRESULT onSetCursor(WPARAM wParam, LPARAM lParam);
+    LRESULT onKeyDown(WPARAM key, LPARAM lParam);
 
     // Parts of the handlers.
     void createChannelControls(int channel);
     void createScrollBars();
     void onLevelSpin(int id, int delta);
     void scroll(SCROLLINFO& state, HWND bar, WPARAM wParam, bool horizontal);
+    // The position into the shell's copy, the bar and the view's origin.
+    void moveScrollPosition(SCROLLINFO& state, HWND bar, int position, bool horizontal);
+    // The wheel, the keys and drags move within what the bar reaches.
+    int reachedPosition(bool horizontal) const;
+    void scrollBy(bool horizontal, std::int64_t amount);
+    void scrollWithinReach(bool horizontal, std::int64_t position);
+    void zoomByWheel(int delta);
+    bool inImageArea(POINT point) const;
     void fitScrollBars();
     void drawPanels(HDC dc) const;
     // What a change asks to be painted again: the image area alone (a scroll or a
@@ -142,6 +160,11 @@ class MainWindow {
     // (or an open, which shows none) set it.
     std::int32_t pictureWidth_ = 0;
     std::int32_t pictureHeight_ = 0;
+    // Parts of a wheel notch not yet scrolled or zoomed, and the picture's drag.
+    WheelSteps verticalWheel_;
+    WheelSteps horizontalWheel_;
+    WheelSteps zoomWheel_;
+    PictureDrag drag_;
 };
 
 }  // namespace qm

@@ -1,5 +1,6 @@
 // WM_SIZE, WM_HSCROLL and WM_VSCROLL: the scroll bars' places, ranges and pages,
-// and the scroll position that becomes the view's origin.
+// and the scroll position that becomes the view's origin, wherever the request to
+// scroll comes from.
 #include <algorithm>
 
 #include "app/main_window.h"
@@ -54,10 +55,35 @@ LRESULT MainWindow::onVScroll(WPARAM wParam, LPARAM) {
     return 0;
 }
 
+void MainWindow::scroll(SCROLLINFO& state, HWND bar, WPARAM wParam, bool horizontal) {
+    moveScrollPosition(state, bar, scrolledPosition(state, wParam), horizontal);
+}
+
+// A bar's page or line step can leave the position outside what the bar shows; a
+// step of the wheel or the keys starts from what the bar shows.
+int MainWindow::reachedPosition(bool horizontal) const {
+    const SCROLLINFO& state = horizontal ? hScroll_ : vScroll_;
+    return reachablePosition(state, state.nPos);
+}
+
+void MainWindow::scrollBy(bool horizontal, std::int64_t amount) {
+    scrollWithinReach(horizontal, reachedPosition(horizontal) + amount);
+}
+
+// The wheel, the keys and dragging the picture stay where the bar can show them, so
+// the bar, its copy and the view's origin hold the same position. A move that
+// changes nothing paints nothing.
+void MainWindow::scrollWithinReach(bool horizontal, std::int64_t position) {
+    SCROLLINFO& state = horizontal ? hScroll_ : vScroll_;
+    const int reachable = reachablePosition(state, position);
+    if (reachable != state.nPos)
+        moveScrollPosition(state, horizontal ? hScrollBar_ : vScrollBar_, reachable, horizontal);
+}
+
 // The bar shows the position within its range; the state keeps it as it came, and
 // the view ignores a negative origin.
-void MainWindow::scroll(SCROLLINFO& state, HWND bar, WPARAM wParam, bool horizontal) {
-    state.nPos = scrolledPosition(state, wParam);
+void MainWindow::moveScrollPosition(SCROLLINFO& state, HWND bar, int position, bool horizontal) {
+    state.nPos = position;
     state.fMask = SIF_RANGE | SIF_POS;
     SetScrollInfo(bar, SB_CTL, &state, TRUE);
     if (horizontal)

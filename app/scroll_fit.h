@@ -20,4 +20,8 @@ namespace qm {
 void fitScrollState(SCROLLINFO& state, std::int32_t pictureExtent, int areaExtent,
                     std::int32_t zoom);
 
+// The position brought within what the bar reaches: from the range's start up to
+// its end less a page (less nothing without a page).
+int reachablePosition(const SCROLLINFO& state, std::int64_t position);
+
 }  // namespace qm

@@ -16,8 +16,8 @@ int scrolledPosition(const SCROLLINFO& state, WPARAM wParam) {
     const int position = state.nPos;
     // clang-format off
     switch (LOWORD(wParam)) {
-        case SB_LINEUP:        return position == 0 ? position : moved(position, 1, false);
-        case SB_LINEDOWN:      return position < state.nMax - 9 ? position + 1 : position;
+        case SB_LINEUP:        return position == 0 ? position : moved(position, kLineStep, false);
+        case SB_LINEDOWN:      return position < state.nMax - 9 ? position + kLineStep : position;
         case SB_PAGEUP:        return moved(position, state.nPage, false);
         case SB_PAGEDOWN:      return moved(position, state.nPage, true);
         case SB_THUMBPOSITION: return HIWORD(wParam);

@@ -7,6 +7,9 @@
 
 namespace qm {
 
+// A line step moves one source line (or column), whatever the zoom.
+inline constexpr int kLineStep = 1;
+
 // The new position for the request in wParam (request code in the low 16 bits,
 // thumb position in the high 16 bits).
 int scrolledPosition(const SCROLLINFO& state, WPARAM wParam);

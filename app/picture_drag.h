@@ -1,0 +1,40 @@
+// Dragging the picture with the left button: the point grabbed stays under the
+// cursor, so the scroll position moves against the mouse by the distance it went
+// times the zoom (a screen pixel shows every zoom-th source pixel).
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+
+namespace qm {
+
+class PictureDrag {
+  public:
+    PictureDrag() = default;
+    PictureDrag(const PictureDrag&) = delete;
+    PictureDrag& operator=(const PictureDrag&) = delete;
+
+    bool active() const { return active_; }
+    // Grabs the picture at a client point, at these scroll positions, and shows the
+    // hand until the drag ends.
+    void start(POINT grabbed, int column, int line);
+    // Ends the drag and brings the cursor back; nothing when no drag runs.
+    void stop();
+
+    // The scroll positions that bring the grabbed point under the cursor, before the
+    // bars limit them.
+    std::int64_t columnFor(POINT cursor, std::int32_t zoom) const;
+    std::int64_t lineFor(POINT cursor, std::int32_t zoom) const;
+
+    static HCURSOR hand() { return LoadCursorA(nullptr, IDC_HAND); }
+
+  private:
+    bool active_ = false;
+    POINT grabbed_{};
+    int column_ = 0;
+    int line_ = 0;
+    HCURSOR previousCursor_ = nullptr;
+};
+
+}  // namespace qm
