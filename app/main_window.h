@@ -46,6 +46,11 @@ class MainWindow {
     // normal state and paints it. False when the window cannot be created.
     bool createWindow(HINSTANCE instance);
     LRESULT onClose();
+    // Opens a label file as the open command does after its dialog: the product is
+    // read and the band choosers refilled.
+    void openLabelFile(const char* labelPath);
+    // Opens the label file that the program's command line names, if it names one.
+    void openFromCommandLine(const char* commandLine);
 
     HWND window() const { return window_; }
     ImageView& view() { return *view_; }
@@ -75,6 +80,7 @@ class MainWindow {
     LRESULT onCommand(WPARAM wParam, LPARAM lParam);
     LRESULT onHScroll(WPARAM wParam, LPARAM bar);
     LRESULT onVScroll(WPARAM wParam, LPARAM bar);
+    LRESULT onDropFiles(WPARAM drop);
 
     // Parts of the handlers.
     void createChannelControls(int channel);
