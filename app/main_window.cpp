@@ -55,6 +55,8 @@ LRESULT CALLBACK MainWindow::windowProc(HWND window, UINT message, WPARAM wParam
         case WM_COMMAND: return self->onCommand(wParam, lParam);
         case WM_HSCROLL: return self->onHScroll(wParam, lParam);
         case WM_VSCROLL: return self->onVScroll(wParam, lParam);
+        case WM_MOUSEMOVE:  return self->onMouseMove(lParam);
+        case WM_MOUSELEAVE: return self->onMouseLeave();
         case WM_DROPFILES:  return self->onDropFiles(wParam);
         default:         return DefWindowProcA(window, message, wParam, lParam);
     }

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "app/pixel_text.h"
 #include "product/label_file.h"
 #include "product/product_catalog.h"
 #include "view/band_change.h"
@@ -80,6 +81,8 @@ class MainWindow {
     LRESULT onCommand(WPARAM wParam, LPARAM lParam);
     LRESULT onHScroll(WPARAM wParam, LPARAM bar);
     LRESULT onVScroll(WPARAM wParam, LPARAM bar);
+    LRESULT onMouseMove(LPARAM point);
+    LRESULT onMouseLeave();
     LRESULT onDropFiles(WPARAM drop);
 
     // Parts of the handlers.
@@ -148,6 +151,7 @@ class MainWindow {
     // (or an open, which shows none) set it.
     std::int32_t pictureWidth_ = 0;
     std::int32_t pictureHeight_ = 0;
+    PixelText pixelText_;
 };
 
 }  // namespace qm

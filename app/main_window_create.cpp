@@ -23,6 +23,7 @@ LRESULT MainWindow::onCreate(HWND window) {
     toolbar_ = createToolbar(window_, instance_);
     createScrollBars();
     view_->setWindow(window_);
+    pixelText_.create(toolbar_, instance_, control::kPixelText);
     DragAcceptFiles(window_, TRUE);
     return 0;
 }
