@@ -108,8 +108,8 @@ class MainWindow {
     void zoomActualSize();
     void singleBandMode();
     void threeBandMode();
-    void viewDocument() {}
-    void showAbout() {}
+    void viewDocument();
+    void showAbout();
     void autoLevelTrueColour();
     void autoLevelNaturalColour() {}
     void applyInputLevels();
