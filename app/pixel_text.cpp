@@ -33,8 +33,8 @@ RECT placeAfterButtons(HWND toolbar) {
 void PixelText::create(HWND toolbar, HINSTANCE instance, int id) {
     const RECT place = placeAfterButtons(toolbar);
     control_ =
-        CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX, place.left,
-                        place.top, place.right - place.left, place.bottom - place.top, toolbar,
+        CreateWindowExA(0, "STATIC", "", WS_CHILD | SS_LEFT | SS_NOPREFIX, place.left, place.top,
+                        place.right - place.left, place.bottom - place.top, toolbar,
                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
     SendMessageA(control_, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
                  FALSE);
@@ -70,12 +70,14 @@ void PixelText::refresh(HWND window, const ImageView& view) {
     show(pixelReadout(view, sourcePixelAt(picture, pointer_->x, pointer_->y)));
 }
 
-// Set only when it changes, so a moving cursor does not make the text flicker.
+// Set only when it changes, so a moving cursor does not make the text flicker. An
+// empty text is hidden: the control's background need not match the toolbar's.
 void PixelText::show(const std::string& text) {
     if (!control_ || text == shown_)
         return;
     shown_ = text;
     SetWindowTextA(control_, text.c_str());
+    ShowWindow(control_, text.empty() ? SW_HIDE : SW_SHOWNA);
 }
 
 }  // namespace qm

@@ -22,7 +22,7 @@ namespace {
 constexpr int kLeft = layout::kControlPanelWidth;
 constexpr int kTop = layout::kToolbarHeight;
 // A product larger than the image area at zoom 1 and at zoom 3.
-constexpr ProductShape kShape{150, 120};
+constexpr ProductShape kShape{.width = 150, .height = 120, .extraBytes = 0, .headerLines = {}};
 constexpr int kAreaWidth = 40;
 constexpr int kAreaHeight = 30;
 
@@ -43,11 +43,13 @@ class PixelTextTest : public ProductWindowTest {
         pumpMessages();
     }
 
+    // The text as the user sees it: a hidden control's text does not count.
     std::string text() const {
+        const HWND pixelText = GetDlgItem(control(control::kToolbar), control::kPixelText);
         char buffer[256] = {};
-        GetWindowTextA(GetDlgItem(control(control::kToolbar), control::kPixelText), buffer,
-                       sizeof buffer);
-        return buffer;
+        GetWindowTextA(pixelText, buffer, sizeof buffer);
+        const std::string shown = buffer;
+        return IsWindowVisible(pixelText) || shown.empty() ? shown : "(hidden) " + shown;
     }
 
     // The cursor put at the client point, as the user moves it there.
