@@ -175,15 +175,6 @@ TEST_F(PixelTextTest, TheTextFollowsTheViewUnderAStillCursor) {
     EXPECT_EQ(text(), "") << "no picture is shown";
 }
 
-TEST_F(PixelTextTest, GreyPicturesShowOneValue) {
-    open(writeProduct("SCENE", 3, kShape));
-    command(IDM_SINGLE_BAND_MODE);
-    choose({2});
-    command(IDM_APPLY_BAND_CHANGE);
-    pumpMessages();
-    EXPECT_EQ(textAt(kLeft + 7, kTop + 4), "X 7  Y 4  V " + std::to_string(pixelValue(2, 4, 7)));
-}
-
 TEST_F(PixelTextTest, LeavingTheWindowEmptiesTheText) {
     showProduct();
     ASSERT_NE(textAt(kLeft + 3, kTop + 3), "");
