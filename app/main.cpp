@@ -19,13 +19,16 @@ void runMessageLoop(HINSTANCE instance, HWND mainWindow) {
 
 }  // namespace
 
-// The window is always shown in its normal state, whatever the show command; the
-// quit message's code is not used.
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR, int) {
+// The window is always shown in its normal state, whatever the show command; a
+// label file named on the command line opens once it is shown. The quit message's
+// code is not used.
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, int) {
     auto mainWindow = std::make_unique<qm::MainWindow>();
     if (!previous && !mainWindow->registerClass(instance))
         return 0;
-    if (mainWindow->createWindow(instance))
+    if (mainWindow->createWindow(instance)) {
+        mainWindow->openFromCommandLine(commandLine);
         runMessageLoop(instance, mainWindow->window());
+    }
     return 0;
 }

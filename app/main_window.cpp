@@ -46,15 +46,15 @@ LRESULT CALLBACK MainWindow::windowProc(HWND window, UINT message, WPARAM wParam
         return DefWindowProcA(window, message, wParam, lParam);
     // clang-format off
     switch (message) {
-        case WM_CREATE:  return self->onCreate(window);
-        case WM_DESTROY: return self->onDestroy();
-        case WM_SIZE:    return self->onSize(wParam, lParam);
-        case WM_PAINT:   return self->onPaint();
-        case WM_CLOSE:   return self->onClose();
-        case WM_NOTIFY:  return self->onNotify(wParam, lParam);
-        case WM_COMMAND: return self->onCommand(wParam, lParam);
-        case WM_HSCROLL: return self->onHScroll(wParam, lParam);
-        case WM_VSCROLL: return self->onVScroll(wParam, lParam);
+        case WM_CREATE:         return self->onCreate(window);
+        case WM_DESTROY:        return self->onDestroy();
+        case WM_SIZE:           return self->onSize(wParam, lParam);
+        case WM_PAINT:          return self->onPaint();
+        case WM_CLOSE:          return self->onClose();
+        case WM_NOTIFY:         return self->onNotify(wParam, lParam);
+        case WM_COMMAND:        return self->onCommand(wParam, lParam);
+        case WM_HSCROLL:        return self->onHScroll(wParam, lParam);
+        case WM_VSCROLL:        return self->onVScroll(wParam, lParam);
         case WM_MOUSEWHEEL:     return self->onMouseWheel(wParam, false);
         case WM_MOUSEHWHEEL:    return self->onMouseWheel(wParam, true);
         case WM_LBUTTONDOWN:    return self->onLButtonDown(lParam);
@@ -63,7 +63,9 @@ LRESULT CALLBACK MainWindow::windowProc(HWND window, UINT message, WPARAM wParam
         case WM_CAPTURECHANGED: return self->onCaptureChanged();
         case WM_SETCURSOR:      return self->onSetCursor(wParam, lParam);
         case WM_KEYDOWN:        return self->onKeyDown(wParam, lParam);
-        default:         return DefWindowProcA(window, message, wParam, lParam);
+        case WM_MOUSELEAVE:     return self->onMouseLeave();
+        case WM_DROPFILES:      return self->onDropFiles(wParam);
+        default:                return DefWindowProcA(window, message, wParam, lParam);
     }
     // clang-format on
 }

@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "app/picture_drag.h"
+#include "app/pixel_text.h"
 #include "app/wheel_steps.h"
 #include "product/label_file.h"
 #include "product/product_catalog.h"
@@ -48,6 +49,11 @@ class MainWindow {
     // normal state and paints it. False when the window cannot be created.
     bool createWindow(HINSTANCE instance);
     LRESULT onClose();
+    // Opens a label file as the open command does after its dialog: the product is
+    // read and the band choosers refilled.
+    void openLabelFile(const char* labelPath);
+    // Opens the label file that the program's command line names, if it names one.
+    void openFromCommandLine(const char* commandLine);
 
     HWND window() const { return window_; }
     ImageView& view() { return *view_; }
@@ -85,6 +91,8 @@ class MainWindow {
     LRESULT onCaptureChanged();
     LRESULT onSetCursor(WPARAM wParam, LPARAM lParam);
     LRESULT onKeyDown(WPARAM key, LPARAM lParam);
+    LRESULT onMouseLeave();
+    LRESULT onDropFiles(WPARAM drop);
 
     // Parts of the handlers.
     void createChannelControls(int channel);
@@ -117,8 +125,8 @@ class MainWindow {
     void zoomActualSize();
     void singleBandMode();
     void threeBandMode();
-    void viewDocument() {}
-    void showAbout() {}
+    void viewDocument();
+    void showAbout();
     void autoLevelTrueColour();
     void autoLevelNaturalColour() {}
     void applyInputLevels();
@@ -165,6 +173,7 @@ class MainWindow {
     WheelSteps horizontalWheel_;
     WheelSteps zoomWheel_;
     PictureDrag drag_;
+    PixelText pixelText_;
 };
 
 }  // namespace qm

@@ -2,6 +2,7 @@
 #include "app/main_window.h"
 
 #include <commctrl.h>
+#include <shellapi.h>
 
 #include "app/control_ids.h"
 #include "app/controls.h"
@@ -22,6 +23,8 @@ LRESULT MainWindow::onCreate(HWND window) {
     toolbar_ = createToolbar(window_, instance_);
     createScrollBars();
     view_->setWindow(window_);
+    pixelText_.create(toolbar_, instance_, control::kPixelText);
+    DragAcceptFiles(window_, TRUE);
     return 0;
 }
 

@@ -1,6 +1,7 @@
 // The mouse on the picture: the wheel scrolls it by the bars' line steps (or pages)
 // and zooms it with Ctrl, the left button drags it, and the cursor is a hand while
-// it is dragged. Nothing happens while no picture is shown.
+// it is dragged. Nothing happens while no picture is shown. The toolbar's pixel text
+// follows the cursor over the picture and empties when the cursor leaves.
 #include <windowsx.h>
 
 #include <cstdlib>
@@ -82,13 +83,16 @@ LRESULT MainWindow::onLButtonDown(LPARAM lParam) {
     return 0;
 }
 
+// A drag moves the picture first, so the pixel text names what is under the cursor
+// after the move.
 LRESULT MainWindow::onMouseMove(LPARAM lParam) {
-    if (!drag_.active())
-        return 0;
     const POINT point = clientPoint(lParam);
-    const std::int32_t zoom = view_->zoom();
-    scrollWithinReach(true, drag_.columnFor(point, zoom));
-    scrollWithinReach(false, drag_.lineFor(point, zoom));
+    if (drag_.active()) {
+        const std::int32_t zoom = view_->zoom();
+        scrollWithinReach(true, drag_.columnFor(point, zoom));
+        scrollWithinReach(false, drag_.lineFor(point, zoom));
+    }
+    pixelText_.pointerMoved(window_, point, *view_);
     return 0;
 }
 
@@ -111,6 +115,11 @@ LRESULT MainWindow::onSetCursor(WPARAM wParam, LPARAM lParam) {
         return DefWindowProcA(window_, WM_SETCURSOR, wParam, lParam);
     SetCursor(PictureDrag::hand());
     return TRUE;
+}
+
+LRESULT MainWindow::onMouseLeave() {
+    pixelText_.pointerLeft();
+    return 0;
 }
 
 }  // namespace qm

@@ -74,6 +74,7 @@ LRESULT MainWindow::onPaint() {
     if (!(paintFlags_ & kPanelsOnly))
         view_->draw();
     paintFlags_ = 0;
+    pixelText_.refresh(window_, *view_);
     return 0;
 }
 

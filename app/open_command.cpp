@@ -18,22 +18,28 @@ constexpr DWORD kPathCapacity = 260;
 // the choosers. Nothing read from the product is examined here: a product the
 // catalogue cannot read leaves the choosers with "do not display" alone.
 void MainWindow::openProduct() {
-    if (!chooser_) {
-        std::unique_ptr<char[]> path(new (std::nothrow) char[kPathCapacity + 1]);
-        if (!path)
-            return;
-        path[0] = '\0';
-        LabelFileChooser chooser;
-        chooser_ = &chooser;
-        const bool chosen = chooser.choose(window_, path.get(), kPathCapacity);
-        if (chosen)
-            readProduct(path.get());
-        chooser_ = nullptr;
-        if (!chosen)
-            return;
-        catalog_->readConfiguration(label_->satellite(), label_->sensor(), label_->logicalFormat());
-        catalog_->discoverBands();
+    if (chooser_) {
+        fillBandChoosers();
+        return;
     }
+    std::unique_ptr<char[]> path(new (std::nothrow) char[kPathCapacity + 1]);
+    if (!path)
+        return;
+    path[0] = '\0';
+    LabelFileChooser chooser;
+    chooser_ = &chooser;
+    const bool chosen = chooser.choose(window_, path.get(), kPathCapacity);
+    chooser_ = nullptr;
+    if (chosen)
+        openLabelFile(path.get());
+}
+
+// What the open command does with the label file chosen in its dialog; the command
+// line and a dropped file come the same way.
+void MainWindow::openLabelFile(const char* labelPath) {
+    readProduct(labelPath);
+    catalog_->readConfiguration(label_->satellite(), label_->sensor(), label_->logicalFormat());
+    catalog_->discoverBands();
     fillBandChoosers();
 }
 

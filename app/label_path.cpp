@@ -1,0 +1,59 @@
+#include "app/label_path.h"
+
+#include <vector>
+
+namespace qm {
+namespace {
+
+constexpr std::string_view kLabelExtension = ".LAB";
+
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+char upper(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+std::vector<std::string> commandLineWords(std::string_view commandLine) {
+    std::vector<std::string> words;
+    std::size_t i = 0;
+    while (i < commandLine.size()) {
+        if (isBlank(commandLine[i])) {
+            ++i;
+            continue;
+        }
+        std::string word;
+        bool quoted = false;
+        for (; i < commandLine.size() && (quoted || !isBlank(commandLine[i])); ++i) {
+            if (commandLine[i] == '"')
+                quoted = !quoted;
+            else
+                word.push_back(commandLine[i]);
+        }
+        words.push_back(std::move(word));
+    }
+    return words;
+}
+
+}  // namespace
+
+bool isLabelPath(std::string_view path) {
+    if (path.size() <= kLabelExtension.size())
+        return false;
+    const std::string_view end = path.substr(path.size() - kLabelExtension.size());
+    for (std::size_t i = 0; i < end.size(); ++i) {
+        if (upper(end[i]) != kLabelExtension[i])
+            return false;
+    }
+    return true;
+}
+
+std::optional<std::string> labelPathFromCommandLine(std::string_view commandLine) {
+    std::vector<std::string> words = commandLineWords(commandLine);
+    if (words.size() != 1 || !isLabelPath(words[0]))
+        return std::nullopt;
+    return std::move(words[0]);
+}
+
+}  // namespace qm

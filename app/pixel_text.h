@@ -1,0 +1,41 @@
+// The text in the toolbar strip, right of the buttons, that names the picture's
+// pixel under the cursor and the shown bands' values there. It is empty while the
+// cursor is elsewhere or nothing is shown.
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+
+namespace qm {
+
+class ImageView;
+
+class PixelText {
+  public:
+    PixelText() = default;
+    PixelText(const PixelText&) = delete;
+    PixelText& operator=(const PixelText&) = delete;
+
+    // A read-only text as a child of the toolbar, so no control of the window moves.
+    void create(HWND toolbar, HINSTANCE instance, int id);
+
+    // The cursor is at a client point of the main window. The first move asks for
+    // the leave notice, so the text empties when the cursor leaves the window.
+    void pointerMoved(HWND window, POINT point, const ImageView& view);
+    void pointerLeft();
+    // The picture may have changed under a still cursor: a scroll, a zoom, a band
+    // change.
+    void refresh(HWND window, const ImageView& view);
+
+  private:
+    void show(const std::string& text);
+
+    HWND control_ = nullptr;
+    bool trackingLeave_ = false;
+    std::optional<POINT> pointer_;
+    std::string shown_;
+};
+
+}  // namespace qm

@@ -1,0 +1,45 @@
+// Which source pixel a point of the main window's client area shows: the inverse of
+// the composition, so that what the user points at and what the picture holds agree
+// at every zoom and scroll origin.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+namespace qm {
+
+class ImageView;
+
+// The shown picture's geometry and the image area's size, in client pixels; the
+// area's top-left corner lies right of the control panel, below the toolbar.
+struct PictureGeometry {
+    std::int32_t pixelsPerLine = 0;
+    std::int32_t lineCount = 0;
+    std::int32_t zoom = 1;
+    std::int32_t scrollX = 0;
+    std::int32_t scrollY = 0;
+    int areaWidth = 0;
+    int areaHeight = 0;
+};
+
+// A pixel of the picture. Column and line count from 0 at the top-left corner of
+// the picture as the user sees it; the index is the pixel's place in a band buffer
+// of the picture's geometry, whose rows are stored bottom-up.
+struct SourcePixel {
+    std::int32_t column = 0;
+    std::int32_t line = 0;
+    std::int64_t index = 0;
+
+    bool operator==(const SourcePixel&) const = default;
+};
+
+// The view's picture in an image area of this size.
+PictureGeometry pictureGeometry(const ImageView& view, int areaWidth, int areaHeight);
+
+// The pixel drawn at the client point: display column j shows source column
+// scrollX + j * zoom, and display row i (from the top) shows buffer line
+// lineCount - scrollY - (i + 1) * zoom, as composition draws them. None outside the
+// image area and in the black right of and below the picture.
+std::optional<SourcePixel> sourcePixelAt(const PictureGeometry& picture, int clientX, int clientY);
+
+}  // namespace qm
