@@ -19,8 +19,8 @@ struct ProductShape {
 
     int width = kWidth;
     int height = kHeight;
-    int extraBytes = 0;              // more bytes in the last band file
-    std::optional<int> headerLines;  // the header's line count, if not the height
+    int extraBytes = 0;                             // more bytes in the last band file
+    std::optional<int> headerLines = std::nullopt;  // the header's line count, if not the height
 };
 
 class ProductWindowTest : public MainWindowTest {
