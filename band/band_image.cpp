@@ -8,8 +8,8 @@
 
 #include "band/bottom_up_reading.h"
 #include "band/row_count_worker.h"
+#include "paths/paths.h"
 #include "platform/platform.h"
-#include "product/paths.h"
 
 namespace qm {
 namespace {

@@ -20,8 +20,8 @@
 #include "band/band_image.h"
 #include "band/histogram.h"
 #include "bench/bench_support.h"
+#include "paths/paths.h"
 #include "platform/platform.h"
-#include "product/paths.h"
 
 namespace qm {
 namespace {

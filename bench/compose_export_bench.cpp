@@ -32,8 +32,8 @@
 
 #include "band/band_image.h"
 #include "bench/bench_support.h"
+#include "paths/paths.h"
 #include "platform/platform.h"
-#include "product/paths.h"
 #include "view/bitmap_file.h"
 #include "view/image_view.h"
 

@@ -11,8 +11,8 @@
 #include "band/band_image.h"
 #include "fuzz/support/fuzz_folder.h"
 #include "fuzz/support/require.h"
+#include "paths/paths.h"
 #include "platform/platform.h"
-#include "product/paths.h"
 #include "product/product_catalog.h"
 #include "tools/cli/command_scope.h"
 

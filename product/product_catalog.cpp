@@ -2,8 +2,8 @@
 
 #include <new>
 
+#include "paths/paths.h"
 #include "platform/platform.h"
-#include "product/paths.h"
 
 namespace qm {
 namespace {

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "band/band_image.h"
-#include "product/paths.h"
+#include "paths/paths.h"
 #include "tests/support/message_capture.h"
 #include "tests/support/product_files.h"
 #include "tests/support/temp_dir.h"

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "band/band_image.h"
-#include "product/paths.h"
+#include "paths/paths.h"
 #include "tests/support/temp_dir.h"
 
 namespace qm {

@@ -10,8 +10,8 @@
 
 #include "band/band_image.h"
 #include "band/histogram.h"
+#include "paths/paths.h"
 #include "platform/platform.h"
-#include "product/paths.h"
 #include "tests/support/temp_dir.h"
 #include "view/image_view.h"
 #include "view/levels.h"

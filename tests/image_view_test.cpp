@@ -8,8 +8,8 @@
 #include <string>
 
 #include "band/band_image.h"
+#include "paths/paths.h"
 #include "platform/window.h"
-#include "product/paths.h"
 #include "tests/support/message_capture.h"
 #include "tests/support/temp_dir.h"
 #include "view/image_view.h"

@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
+#include "paths/paths.h"
 #include "platform/platform.h"
 #include "product/label_file.h"
-#include "product/paths.h"
 #include "product/product_catalog.h"
 #include "tests/support/message_capture.h"
 #include "tests/support/temp_dir.h"

@@ -4,7 +4,7 @@
 
 #include <commctrl.h>
 
-#include "product/paths.h"
+#include "paths/paths.h"
 
 namespace qm::test {
 

@@ -3,8 +3,8 @@
 #include <optional>
 #include <string>
 
+#include "paths/paths.h"
 #include "platform/platform.h"
-#include "product/paths.h"
 #include "tools/cli/band_choice.h"
 #include "tools/cli/command_scope.h"
 #include "tools/cli/console_message_boxes.h"
