@@ -6,11 +6,12 @@
 #include "app/label_file_chooser.h"
 #include "app/main_window.h"
 #include "app/texts.h"
+#include "platform/platform.h"
 
 namespace qm {
 namespace {
 
-constexpr DWORD kPathCapacity = 260;
+constexpr DWORD kPathCapacity = platform::kMaxPath;
 
 }  // namespace
 

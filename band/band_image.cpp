@@ -10,6 +10,8 @@
 #include "band/row_count_worker.h"
 #include "paths/paths.h"
 #include "platform/platform.h"
+#include "text/ascii.h"
+#include "text/decimal.h"
 
 namespace qm {
 namespace {
@@ -56,14 +58,6 @@ using FieldBytes = std::array<unsigned char, BandImage::kMaxFieldBytes + 1>;
 // damaged file's counts give a far-out value, never a wrapped one that looks usable.
 std::int32_t heldInInt32(std::int64_t value) {
     return static_cast<std::int32_t>(std::clamp(value, kInt32Min, kInt32Max));
-}
-
-bool isBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
 }
 
 FieldPlace readFieldPlace(const std::string& configPath, const std::string& section,
@@ -172,10 +166,6 @@ Geometry fastFormatGeometry(const std::string& bandKey, std::int32_t headerPixel
     geometry.lineCount = heldInInt32(headerLines * factor);
     geometry.pixelsPerLine = headerPixels;
     return geometry;
-}
-
-const char* textOrEmpty(const char* text) {
-    return text ? text : "";
 }
 
 // The pixel buffer's size, formed in 64 bits. Nothing without a positive geometry,
@@ -351,22 +341,6 @@ std::int32_t bigEndianValue(const unsigned char* bytes, int n) {
     for (int i = 0; i < n; ++i)
         value = (value << 8) | bytes[i];
     return static_cast<std::int32_t>(value);
-}
-
-std::int32_t decimalValue(std::string_view text) {
-    std::size_t i = 0;
-    while (i < text.size() && isBlank(text[i]))
-        ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
-        negative = text[i++] == '-';
-    // The magnitude stops growing once it is past what 32 bits hold.
-    std::int64_t magnitude = 0;
-    for (; i < text.size() && isDigit(text[i]); ++i) {
-        magnitude = std::min(magnitude * 10 + (text[i] - '0'), kInt32Max + 1);
-    }
-    const std::int64_t value = negative ? -magnitude : magnitude;
-    return static_cast<std::int32_t>(std::clamp(value, kInt32Min, kInt32Max));
 }
 
 }  // namespace qm

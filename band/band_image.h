@@ -136,9 +136,4 @@ bool readBigEndianAt(const std::string& path, std::int64_t offset, int n, int& o
 // signed: n = 0 gives 0, and for n above 4 only the last four bytes count.
 std::int32_t bigEndianValue(const unsigned char* bytes, int n);
 
-// A decimal number as the band files and the fast-format header write them: leading
-// white space, an optional sign, digits up to the first non-digit; no digits give 0.
-// A value beyond 32 bits is held at INT32_MIN or INT32_MAX.
-std::int32_t decimalValue(std::string_view text);
-
 }  // namespace qm

@@ -6,6 +6,7 @@
 #include <new>
 
 #include "platform/platform.h"
+#include "text/decimal.h"
 
 namespace qm {
 namespace {
@@ -37,41 +38,9 @@ std::string_view clampedSpan(std::string_view text, std::size_t start, std::size
     return start >= text.size() ? std::string_view() : text.substr(start, count);
 }
 
-bool isWhiteSpace(char c) {
-    return c == ' ' || (c >= '\t' && c <= '\r');
-}
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
-std::size_t skipWhiteSpace(std::string_view text, std::size_t pos) {
-    while (pos < text.size() && isWhiteSpace(text[pos])) {
-        ++pos;
-    }
-    return pos;
-}
-
-// The C library's decimal reading, except that a digit run too long for 32 bits
-// stops at the nearest limit instead of overflowing.
-std::int32_t readDecimal(std::string_view text) {
-    std::size_t pos = skipWhiteSpace(text, 0);
-    const bool negative = pos < text.size() && text[pos] == '-';
-    if (pos < text.size() && (text[pos] == '-' || text[pos] == '+')) {
-        ++pos;
-    }
-    constexpr std::int64_t kMagnitudeCap = std::int64_t{1} << 31;
-    std::int64_t magnitude = 0;
-    for (; pos < text.size() && isDigit(text[pos]); ++pos) {
-        magnitude = std::min(magnitude * 10 + (text[pos] - '0'), kMagnitudeCap);
-    }
-    return static_cast<std::int32_t>(std::clamp<std::int64_t>(
-        negative ? -magnitude : magnitude, std::numeric_limits<std::int32_t>::min(),
-        std::numeric_limits<std::int32_t>::max()));
-}
-
 // A position past the end of the value reads as 0, like the missing parts of "1998".
 std::int32_t readDecimalAt(std::string_view text, std::size_t position) {
-    return position < text.size() ? readDecimal(text.substr(position)) : 0;
+    return position < text.size() ? decimalValue(text.substr(position)) : 0;
 }
 
 // The file's text with every line end as one '\n'; the text stays untouched on failure.
@@ -229,7 +198,7 @@ const char* LabelFile::valueOf(std::string_view name) const {
 
 std::int32_t LabelFile::integerOf(std::string_view name) const {
     const LabelEntry* entry = findEntry(name, kMatch);
-    return entry ? readDecimal(entry->value) : -1;
+    return entry ? decimalValue(entry->value) : -1;
 }
 
 LabelDate LabelFile::dateOf(std::string_view name) const {

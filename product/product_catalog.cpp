@@ -4,6 +4,8 @@
 
 #include "paths/paths.h"
 #include "platform/platform.h"
+#include "text/ascii.h"
+#include "text/decimal.h"
 
 namespace qm {
 namespace {
@@ -14,10 +16,6 @@ constexpr std::size_t kHeaderLinesOffset = 864;
 constexpr char kLogicalFormatSection[] = "Logical Format";
 constexpr char kFileNameMaskSection[] = "FileNameMask";
 constexpr char kAnyFileMask[] = "*";
-
-const char* textOrEmpty(const char* text) {
-    return text ? text : "";
-}
 
 }  // namespace
 

@@ -8,14 +8,15 @@
 #include <vector>
 
 #include "band/band_image.h"
+#include "platform/platform.h"
 
 namespace qm {
 
 class ProductCatalog {
   public:
     static constexpr int kMaxBands = 50;
-    // The file-name mask arrives through a 260-byte buffer: at most 259 characters.
-    static constexpr std::size_t kMaskBufferSize = 260;
+    // The file-name mask arrives through a path buffer: at most 259 characters.
+    static constexpr std::size_t kMaskBufferSize = platform::kMaxPath;
     // The product's fast-format header file, found in the product directory.
     static constexpr char kFastFormatHeaderPattern[] = "L7*_HRF.FST";
 

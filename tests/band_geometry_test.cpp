@@ -366,15 +366,5 @@ TEST(BandGeometry, ReadBigEndianAtCountsBytesOutsideTheFileAsZero) {
     EXPECT_EQ(untouched, 77);
 }
 
-TEST(BandGeometry, DecimalTextSaturatesInsteadOfOverflowing) {
-    EXPECT_EQ(decimalValue(" \t+42x"), 42);
-    EXPECT_EQ(decimalValue("-17"), -17);
-    EXPECT_EQ(decimalValue("x1"), 0);
-    EXPECT_EQ(decimalValue(""), 0);
-    EXPECT_EQ(decimalValue("99999999999999999999"), INT32_MAX);
-    EXPECT_EQ(decimalValue("-2147483648"), INT32_MIN);
-    EXPECT_EQ(decimalValue("-99999999999"), INT32_MIN);
-}
-
 }  // namespace
 }  // namespace qm

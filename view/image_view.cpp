@@ -18,11 +18,6 @@ namespace {
 
 constexpr std::int64_t kInt32Max = std::numeric_limits<std::int32_t>::max();
 
-// Bytes that pad a row of 24-bit pixels up to a multiple of four.
-std::int32_t rowPaddingFor(std::int32_t width) {
-    return (4 - (3 * static_cast<std::int64_t>(width)) % 4) % 4;
-}
-
 }  // namespace
 
 BandImage* ImageView::channel(int index) const {
@@ -141,11 +136,13 @@ bool ImageView::sizeDisplay(std::int32_t width, std::int32_t height) {
     if (width <= 0 || height <= 0)
         return false;
 
-    const std::int64_t stride = 3 * static_cast<std::int64_t>(width) + rowPaddingFor(width);
+    // The display image is a 24-bit bitmap: its rows are padded as a BMP file's are.
+    const auto padding = static_cast<std::int32_t>(bitmapRowPadding(24, width));
+    const std::int64_t stride = 3 * static_cast<std::int64_t>(width) + padding;
     const std::int64_t size = stride * height;
     if (size > kInt32Max)
         return false;
-    rowPadding_ = rowPaddingFor(width);
+    rowPadding_ = padding;
     rowStride_ = static_cast<std::int32_t>(stride);
     bufferSize_ = static_cast<std::int32_t>(size);
     return true;
