@@ -7,6 +7,7 @@
 #include "app/main_window.h"
 #include "app/texts.h"
 #include "platform/platform.h"
+#include "product/open_product.h"
 
 namespace qm {
 namespace {
@@ -32,8 +33,7 @@ void MainWindow::openProduct() {
         chooser_ = nullptr;
         if (!chosen)
             return;
-        catalog_->readConfiguration(label_->satellite(), label_->sensor(), label_->logicalFormat());
-        catalog_->discoverBands();
+        discoverProductBands(*label_, *catalog_);
     }
     fillBandChoosers();
 }
@@ -45,8 +45,7 @@ void MainWindow::readProduct(const char* labelPath) {
     view_->setChannels(nullptr, nullptr, nullptr);
     startScrollingAgain(0, 0);
     InvalidateRect(window_, nullptr, TRUE);
-    label_->parse(labelPath);
-    catalog_->reset(labelPath);
+    readProductLabel(labelPath, *label_, *catalog_);
 }
 
 void MainWindow::fillBandChoosers() {

@@ -5,10 +5,11 @@
 
 #include "paths/paths.h"
 #include "platform/platform.h"
+#include "product/open_product.h"
 #include "tools/cli/band_choice.h"
 #include "tools/cli/command_scope.h"
 #include "tools/cli/console_message_boxes.h"
-#include "tools/cli/opened_product.h"
+#include "tools/cli/parse_result.h"
 #include "tools/cli/png_file.h"
 #include "tools/cli/progress_line.h"
 #include "view/auto_levels.h"

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "tools/cli/band_fields.h"
+#include "tools/cli/parse_result.h"
 
 namespace qm::cli {
 namespace {

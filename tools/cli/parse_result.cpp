@@ -1,15 +1,8 @@
-#include "tools/cli/opened_product.h"
+#include "tools/cli/parse_result.h"
 
-#include <utility>
+#include "product/label_file.h"
 
 namespace qm::cli {
-
-OpenedProduct::OpenedProduct(std::string labelPath)
-    : labelPath_(std::move(labelPath)), parseResult_(label_.parse(labelPath_)) {
-    catalog_.reset(labelPath_);
-    catalog_.readConfiguration(label_.satellite(), label_.sensor(), label_.logicalFormat());
-    discovered_ = catalog_.discoverBands();
-}
 
 const char* parseResultMeaning(int parseResult) {
     switch (parseResult) {
