@@ -67,8 +67,12 @@ bool ProductCatalog::discoverBands() {
     const std::vector<std::string> names = platform::findFiles(fileNameMask_);
     if (names.empty())
         return false;
+    // Read once for all the bands; without it no fast-format band can be added.
+    HeaderNumbers header;
+    if (formatCode_ == BandImage::kFastFormat && !readFastFormatHeader(header.pixels, header.lines))
+        return false;
     for (const std::string& name : names) {
-        if (!addBand(directory, name))
+        if (!addBand(directory, name, header))
             return false;
     }
     return true;
@@ -80,10 +84,11 @@ BandImage* ProductCatalog::band(int index) const {
     return bands_[static_cast<std::size_t>(index)].get();
 }
 
-BandImage* ProductCatalog::addBand(const std::string& directory, const std::string& fileName) {
+BandImage* ProductCatalog::addBand(const std::string& directory, const std::string& fileName,
+                                   const HeaderNumbers& header) {
     if (bandCount() >= kMaxBands)
         return nullptr;
-    std::unique_ptr<BandImage> band = createBand(directory, fileName);
+    std::unique_ptr<BandImage> band = createBand(directory, fileName, header);
     if (!band)
         return nullptr;
     bands_.push_back(std::move(band));
@@ -91,7 +96,8 @@ BandImage* ProductCatalog::addBand(const std::string& directory, const std::stri
 }
 
 std::unique_ptr<BandImage> ProductCatalog::createBand(const std::string& directory,
-                                                      const std::string& fileName) const {
+                                                      const std::string& fileName,
+                                                      const HeaderNumbers& header) const {
     // A path longer than a path buffer would reach the band cut short; refuse it.
     const std::string path = directory + fileName;
     if (!platform::fitsPath(path))
@@ -99,18 +105,10 @@ std::unique_ptr<BandImage> ProductCatalog::createBand(const std::string& directo
     auto band = std::make_unique<BandImage>();
     if (!band->setPath(path))
         return nullptr;
-
-    int headerPixels = 0;
-    int headerLines = 0;
-    if (formatCode_ == BandImage::kFastFormat) {
-        if (!readFastFormatHeader(headerPixels, headerLines))
-            return nullptr;
-    } else if (formatCode_ != BandImage::kRecordFormat) {
+    if (formatCode_ != BandImage::kFastFormat && formatCode_ != BandImage::kRecordFormat)
         return nullptr;
-    }
-    if (!band->readGeometry(formatCode_, satellite_, sensor_, headerPixels, headerLines)) {
+    if (!band->readGeometry(formatCode_, satellite_, sensor_, header.pixels, header.lines))
         return nullptr;
-    }
     return band;
 }
 

@@ -58,9 +58,17 @@ class ProductCatalog {
     const char* logicalFormat() const { return logicalFormat_; }
 
   private:
-    BandImage* addBand(const std::string& directory, const std::string& fileName);
-    std::unique_ptr<BandImage> createBand(const std::string& directory,
-                                          const std::string& fileName) const;
+    // The fast-format header's numbers, shared by every band of a fast-format product;
+    // both 0 for the record format, which ignores them.
+    struct HeaderNumbers {
+        int pixels = 0;
+        int lines = 0;
+    };
+
+    BandImage* addBand(const std::string& directory, const std::string& fileName,
+                       const HeaderNumbers& header);
+    std::unique_ptr<BandImage> createBand(const std::string& directory, const std::string& fileName,
+                                          const HeaderNumbers& header) const;
 
     const char* satellite_ = "";
     const char* sensor_ = "";
