@@ -97,7 +97,6 @@ class BandImage {
 
     const std::string& path() const { return path_; }
     const std::string& bandName() const { return bandName_; }
-    const Geometry& geometry() const { return geometry_; }
     std::int32_t recordLength() const { return geometry_.recordLength; }
     std::int32_t lineCount() const { return geometry_.lineCount; }
     std::int32_t pixelsPerLine() const { return geometry_.pixelsPerLine; }

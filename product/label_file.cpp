@@ -65,15 +65,6 @@ int readLabelText(const std::string& path, std::string& text) {
 
 }  // namespace
 
-LabelEntry::~LabelEntry() {
-    // Each step detaches the following entry before its predecessor is deleted, so
-    // every deletion sees an empty `next`.
-    std::unique_ptr<LabelEntry> rest = std::move(next);
-    while (rest) {
-        rest = std::move(rest->next);
-    }
-}
-
 int LabelFile::parse(const std::string& path) {
     std::string text;
     const int readResult = readLabelText(path, text);
@@ -100,19 +91,16 @@ int LabelFile::parseText(std::string_view text) {
 }
 
 void LabelFile::clear() {
-    head_.reset();
+    entries_.clear();
 }
 
 void LabelFile::appendPairsOf(std::string_view text) {
-    std::unique_ptr<LabelEntry>* tail = &head_;
     std::size_t lineStart = 0;
     while (text.size() - lineStart >= kLineSpan) {
         std::size_t columnStart = lineStart;
         for (const std::size_t width : kColumnWidths) {
-            if (std::unique_ptr<LabelEntry> entry = pairInColumn(text, columnStart, width)) {
-                *tail = std::move(entry);
-                tail = &(*tail)->next;
-            }
+            if (std::optional<LabelEntry> entry = pairInColumn(text, columnStart, width))
+                entries_.push_back(std::move(*entry));
             columnStart += width;
         }
         // A line may be shorter than its columns; the next one starts after the first
@@ -125,44 +113,38 @@ void LabelFile::appendPairsOf(std::string_view text) {
     }
 }
 
-std::unique_ptr<LabelEntry> LabelFile::pairInColumn(std::string_view text, std::size_t start,
-                                                    std::size_t width) {
+std::optional<LabelEntry> LabelFile::pairInColumn(std::string_view text, std::size_t start,
+                                                  std::size_t width) {
     const std::string_view column = clampedSpan(text, start, width);
     const std::size_t separator = column.find(kSeparator);
     if (separator == std::string_view::npos) {
-        return nullptr;
+        return std::nullopt;
     }
-    auto entry = std::make_unique<LabelEntry>();
-    entry->name.assign(column.substr(0, separator));
+    LabelEntry entry;
+    entry.name.assign(column.substr(0, separator));
     const std::string_view valueSpan =
-        entry->name == kGranuleId ? clampedSpan(text, start, 2 * width) : column;
-    entry->value.assign(valueSpan.substr(separator + kSeparator.size()));
-    trimSpaces(entry->value);
+        entry.name == kGranuleId ? clampedSpan(text, start, 2 * width) : column;
+    entry.value.assign(valueSpan.substr(separator + kSeparator.size()));
+    trimSpaces(entry.value);
     return entry;
 }
 
+// The first entry of each known key present moves to the front, in table order;
+// the other entries keep their order behind them. A list already in that order
+// (a failed read keeps the list it had) is left untouched, so its value texts stay
+// where they were lent.
 void LabelFile::promoteKnownKeys() {
-    // Walking the table backwards leaves its first key at the very front.
-    for (auto key = kKnownKeys.rbegin(); key != kKnownKeys.rend(); ++key) {
-        moveToFront(*key);
+    auto front = entries_.begin();
+    for (const std::string_view key : kKnownKeys) {
+        // The entries before `front` hold other keys, so this is the key's first entry.
+        const auto found = std::find_if(
+            front, entries_.end(), [key](const LabelEntry& entry) { return entry.name == key; });
+        if (found == entries_.end())
+            continue;
+        if (found != front)
+            std::rotate(front, found, found + 1);
+        ++front;
     }
-}
-
-void LabelFile::moveToFront(std::string_view name) {
-    if (!head_ || head_->name == name) {
-        return;
-    }
-    std::unique_ptr<LabelEntry>* link = &head_->next;
-    while (*link && (*link)->name != name) {
-        link = &(*link)->next;
-    }
-    if (!*link) {
-        return;
-    }
-    std::unique_ptr<LabelEntry> found = std::move(*link);
-    *link = std::move(found->next);
-    found->next = std::move(head_);
-    head_ = std::move(found);
 }
 
 void LabelFile::trimSpaces(std::string& text) {
@@ -172,23 +154,20 @@ void LabelFile::trimSpaces(std::string& text) {
 }
 
 const LabelEntry* LabelFile::findEntry(std::string_view name, int mode) const {
-    const LabelEntry* previous = nullptr;
-    for (const LabelEntry* entry = head_.get(); entry; entry = entry->next.get()) {
-        if (entry->name == name) {
-            switch (mode) {
-                case kMatch:
-                    return entry;
-                case kBeforeMatch:
-                    return previous;
-                case kAfterMatch:
-                    return entry->next.get();
-                default:
-                    return nullptr;
-            }
-        }
-        previous = entry;
+    const auto match = std::find_if(entries_.begin(), entries_.end(),
+                                    [name](const LabelEntry& entry) { return entry.name == name; });
+    if (match == entries_.end())
+        return nullptr;
+    switch (mode) {
+        case kMatch:
+            return &*match;
+        case kBeforeMatch:
+            return match == entries_.begin() ? nullptr : &*(match - 1);
+        case kAfterMatch:
+            return match + 1 == entries_.end() ? nullptr : &*(match + 1);
+        default:
+            return nullptr;
     }
-    return nullptr;
 }
 
 const char* LabelFile::valueOf(std::string_view name) const {

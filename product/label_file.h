@@ -4,24 +4,17 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace qm {
 
-// One name/value pair of a label file; the list is linked through `next`.
+// One name/value pair of a label file.
 struct LabelEntry {
-    LabelEntry() = default;
-    // Releases the entries that follow one at a time, so that a long list does not
-    // nest one destructor call per entry.
-    ~LabelEntry();
-    LabelEntry(const LabelEntry&) = delete;
-    LabelEntry& operator=(const LabelEntry&) = delete;
-
     std::string name;   // exactly as written in its column before " : "
     std::string value;  // spaces trimmed at both ends
-    std::unique_ptr<LabelEntry> next;
 };
 
 // A date read from a label value. Only dayOfMonth, month (1 to 12) and year (as
@@ -71,7 +64,7 @@ class LabelFile {
     int parseText(std::string_view text);
     void clear();
 
-    const LabelEntry* head() const { return head_.get(); }
+    const std::vector<LabelEntry>& entries() const { return entries_; }
     // nullptr when nothing matches, or when the wanted neighbour does not exist.
     const LabelEntry* findEntry(std::string_view name, int mode) const;
     const char* valueOf(std::string_view name) const;
@@ -90,13 +83,12 @@ class LabelFile {
 
   private:
     void appendPairsOf(std::string_view text);
-    static std::unique_ptr<LabelEntry> pairInColumn(std::string_view text, std::size_t start,
-                                                    std::size_t width);
+    static std::optional<LabelEntry> pairInColumn(std::string_view text, std::size_t start,
+                                                  std::size_t width);
     void promoteKnownKeys();
-    void moveToFront(std::string_view name);
     static void trimSpaces(std::string& text);
 
-    std::unique_ptr<LabelEntry> head_;
+    std::vector<LabelEntry> entries_;
 };
 
 }  // namespace qm

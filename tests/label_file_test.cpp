@@ -40,8 +40,8 @@ std::unique_ptr<LabelFile> parsed(const std::string& text) {
 
 Names names(const LabelFile& file) {
     Names result;
-    for (const LabelEntry* entry = file.head(); entry; entry = entry->next.get()) {
-        result.push_back(entry->name);
+    for (const LabelEntry& entry : file.entries()) {
+        result.push_back(entry.name);
     }
     return result;
 }
@@ -107,7 +107,7 @@ TEST(LabelFileColumns, NamesAsWrittenAndValuesTrimmedOfSpaces) {
     for (const auto& c : cases) {
         const auto file = parsed(line(c.columns));
         ASSERT_EQ(names(*file), Names{c.name});
-        EXPECT_EQ(file->head()->value, c.value);
+        EXPECT_EQ(file->entries().front().value, c.value);
         EXPECT_EQ(file->satellite(), nullptr);
     }
 }
@@ -212,7 +212,7 @@ TEST(LabelFileLoad, FailedReadsKeepThePreviousPairsAndMissingMarkerEmpties) {
     EXPECT_EQ(file.satellite(), satellite);
     EXPECT_STREQ(satellite, "ONE");
     EXPECT_EQ(file.parse(dir.writeFile("B.LAB", line({"Satellite : TWO"}, "") + "\n")), -4);
-    EXPECT_EQ(file.head(), nullptr);
+    EXPECT_TRUE(file.entries().empty());
 }
 
 TEST(LabelFileList, LongListIsReleasedWithoutDeepRecursion) {

@@ -119,7 +119,6 @@ class ImageView {
     // What the display image shown now depends on.
     CompositionKey compositionKey() const;
 
-    const BitmapInfo& bitmapInfo() const { return bitmapInfo_; }
     std::uint8_t* displayBits() const { return displayBits_; }
     std::int32_t outputWidth() const { return outputWidth_; }
     std::int32_t outputHeight() const { return outputHeight_; }

@@ -22,10 +22,10 @@ std::string utf8(const char* programText) {
 
 Json labelPairs(const LabelFile& label) {
     Json pairs = Json::array();
-    for (const LabelEntry* entry = label.head(); entry; entry = entry->next.get()) {
+    for (const LabelEntry& entry : label.entries()) {
         Json pair;
-        pair["name"] = utf8(entry->name);
-        pair["value"] = utf8(entry->value);
+        pair["name"] = utf8(entry.name);
+        pair["value"] = utf8(entry.value);
         pairs.push_back(std::move(pair));
     }
     return pairs;

@@ -44,12 +44,9 @@ const char* formatCodeMeaning(int formatCode) {
 // Names and values are quoted: a name may end in a space, which decides whether
 // lookups find it, and a value may be empty.
 void writeLabelPairs(std::ostream& out, const LabelFile& label) {
-    int count = 0;
-    for (const LabelEntry* entry = label.head(); entry; entry = entry->next.get())
-        ++count;
-    writeLine(out, "Label pairs", count);
-    for (const LabelEntry* entry = label.head(); entry; entry = entry->next.get())
-        out << "  \"" << entry->name << "\" : \"" << entry->value << "\"\n";
+    writeLine(out, "Label pairs", static_cast<int>(label.entries().size()));
+    for (const LabelEntry& entry : label.entries())
+        out << "  \"" << entry.name << "\" : \"" << entry.value << "\"\n";
 }
 
 void writeBand(std::ostream& out, int index, const BandImage& band) {
