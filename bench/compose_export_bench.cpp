@@ -110,7 +110,7 @@ const ShownBands& shownBands() {
 }
 
 // A view showing the shared bands in the mode, full levels.
-void show(ImageView& view, const ShownBands& bands, std::int32_t mode,
+void show(ImageView& view, const ShownBands& bands, DisplayMode mode,
           const ChannelLevels& levels = {}) {
     view.setMode(mode);
     view.setChannels(bands.band(0), bands.band(1), bands.band(2));
@@ -150,7 +150,7 @@ void composeAgainstMemcpy(benchmark::State& state, const ChannelLevels& levels) 
         return;
     }
     ImageView view;
-    show(view, bands, kThreeBandMode, levels);
+    show(view, bands, DisplayMode::ThreeBand, levels);
     view.setZoom(static_cast<std::int32_t>(state.range(0)));
     if (!view.prepareBuffer(kDisplayWidth, kDisplayHeight)) {
         state.SkipWithError("no display buffer");
@@ -204,7 +204,7 @@ double writeWhole(const std::string& path, const std::vector<std::uint8_t>& byte
     return written == bytes.size() && closed ? elapsed : -1;
 }
 
-void exportAgainstWrite(benchmark::State& state, std::int32_t mode) {
+void exportAgainstWrite(benchmark::State& state, DisplayMode mode) {
     const ShownBands& bands = shownBands();
     if (!bands.ready()) {
         state.SkipWithError("the bands cannot be made and loaded");
@@ -264,12 +264,12 @@ BENCHMARK_CAPTURE(composeAgainstMemcpy, stretched_levels, kStretchedLevels)
     ->UseManualTime()
     ->Iterations(kComposeIterations)
     ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(exportAgainstWrite, single_band, kSingleBandMode)
+BENCHMARK_CAPTURE(exportAgainstWrite, single_band, DisplayMode::SingleBand)
     ->Name("export/single_band")
     ->UseManualTime()
     ->Iterations(kExportIterations)
     ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(exportAgainstWrite, three_bands, kThreeBandMode)
+BENCHMARK_CAPTURE(exportAgainstWrite, three_bands, DisplayMode::ThreeBand)
     ->Name("export/three_bands")
     ->UseManualTime()
     ->Iterations(kExportIterations)

@@ -109,7 +109,7 @@ bool measureNarrower(const BandImage& band, BandImage& narrower) {
 // still read nothing outside a band's buffer.
 void showAndExport(BandImage& band, const Choices& choices) {
     ImageView view;
-    view.setMode(choices.threeBands ? kThreeBandMode : kSingleBandMode);
+    view.setMode(choices.threeBands ? DisplayMode::ThreeBand : DisplayMode::SingleBand);
     ChannelLevels levels;
     BandImage narrower;
     if (choices.narrowerGreen && measureNarrower(band, narrower)) {

@@ -58,7 +58,7 @@ class BandChangeTest : public testing::Test {
     // Shows the bands in three-band mode with the default pairs.
     void showThree(BandImage* red, BandImage* green, BandImage* blue) {
         ChannelLevels levels;
-        view_.setMode(kThreeBandMode);
+        view_.setMode(DisplayMode::ThreeBand);
         ASSERT_TRUE(changeBands(view_, {red, green, blue}, levels, kOwner));
     }
 
@@ -152,7 +152,7 @@ TEST_F(BandChangeTest, SingleBandModeShowsTheFirstChoiceAndFreesTheOneBefore) {
     BandImage* before = fastBand("A_B1.FST", 5, 4);
     BandImage* grey = fastBand("B_B2.FST", 5, 4);
     ChannelLevels levels;
-    view_.setMode(kSingleBandMode);
+    view_.setMode(DisplayMode::SingleBand);
     ASSERT_TRUE(changeBands(view_, {before, nullptr, nullptr}, levels, kOwner));
     levels[0] = {100, 40};
     view_.applyLevels(levels);
@@ -196,19 +196,19 @@ TEST_F(BandChangeTest, TrueColourLevelsAreRefusedWithTheirMessages) {
     enum class Green { None, Loads, FailsToLoad };
     struct Refusal {
         const char* name;
-        std::int32_t mode;
+        DisplayMode mode;
         Green green;
         const char* text;
         const char* caption;
         unsigned style;
     };
     const Refusal cases[] = {
-        {"single-band mode", kSingleBandMode, Green::Loads, texts::kThreeBandsNeeded,
+        {"single-band mode", DisplayMode::SingleBand, Green::Loads, texts::kThreeBandsNeeded,
          texts::kThreeBandsNeededCaption, platform::kMbOk},
-        {"a channel without a band", kThreeBandMode, Green::None, texts::kThreeBandsNeeded,
+        {"a channel without a band", DisplayMode::ThreeBand, Green::None, texts::kThreeBandsNeeded,
          texts::kThreeBandsNeededCaption, platform::kMbOk},
-        {"a band without a histogram", kThreeBandMode, Green::FailsToLoad, texts::kNoHistogram,
-         "ERROR", platform::kMbIconError},
+        {"a band without a histogram", DisplayMode::ThreeBand, Green::FailsToLoad,
+         texts::kNoHistogram, "ERROR", platform::kMbIconError},
     };
     for (const Refusal& c : cases) {
         SCOPED_TRACE(c.name);

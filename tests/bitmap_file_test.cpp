@@ -68,7 +68,7 @@ class BitmapFileTest : public testing::Test {
             if (pixels[k])
                 sources[k] = {pixels[k], std::int64_t{width} * height, tables[k]};
         }
-        const auto layout = bitmapFileLayout(mode, width, height);
+        const auto layout = bitmapFileLayout(DisplayMode{mode}, width, height);
         EXPECT_TRUE(layout.has_value());
         const std::string path = dir_.path("out.bmp");
         platform::File file;
@@ -183,7 +183,7 @@ TEST_F(BitmapFileTest, RowsMappedThroughLevelFormsAreTheTablesBytesAcrossPieces)
 
     for (const int mode : {1, 3}) {
         SCOPED_TRACE("mode " + std::to_string(mode));
-        const auto layout = bitmapFileLayout(mode, width, height);
+        const auto layout = bitmapFileLayout(DisplayMode{mode}, width, height);
         ASSERT_TRUE(layout.has_value());
         const std::string path = dir_.path("pieces.bmp");
         platform::File file;
@@ -239,16 +239,16 @@ TEST(BitmapLayoutTest, RefusesWhatTheFileOrItsSizeFieldCannotHold) {
         {1, 4, -1, false},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(bitmapFileLayout(c.mode, c.width, c.height).has_value(), c.accepted)
+        EXPECT_EQ(bitmapFileLayout(DisplayMode{c.mode}, c.width, c.height).has_value(), c.accepted)
             << "mode " << c.mode << ", " << c.width << " x " << c.height;
     }
-    EXPECT_EQ(bitmapFileLayout(1, 4, 1073741554)->fileSize, 4294967294u);
+    EXPECT_EQ(bitmapFileLayout(DisplayMode::SingleBand, 4, 1073741554)->fileSize, 4294967294u);
 }
 
 TEST_F(BitmapFileTest, WritersRefuseAMismatchedLayoutAndReportAFailedWrite) {
     const Bytes pixels = band(20, 0);
-    const BitmapFileLayout grey = *bitmapFileLayout(1, 5, 4);
-    const BitmapFileLayout colour = *bitmapFileLayout(3, 5, 4);
+    const BitmapFileLayout grey = *bitmapFileLayout(DisplayMode::SingleBand, 5, 4);
+    const BitmapFileLayout colour = *bitmapFileLayout(DisplayMode::ThreeBand, 5, 4);
     platform::File file;
     ASSERT_TRUE(file.open(dir_.path("out.bmp"), platform::File::Mode::Write));
     const ChannelSource source{pixels.data(), 20, kFullRange};

@@ -20,8 +20,9 @@ class OpenProductTest : public testing::Test {
     void SetUp() override {
         startDirectory_ = platform::currentDirectory();
         setConfigurationFilePath(dir_.writeFile("QMDATA.INI", kConfiguration));
-        dir_.writeFile("SCENE01.LAB", test::labelText({{"Satellite : SAT1", "Sensor : OPT",
-                                                        "Logical Format : REC"}}));
+        dir_.writeFile(
+            "SCENE01.LAB",
+            test::labelText({{"Satellite : SAT1", "Sensor : OPT", "Logical Format : REC"}}));
         const test::RecordBand band{400, 5, "   0", "   0", {0, 0}, {0, 0}};
         dir_.writeFile("SCENE01/SCENE_B1.DAT", band.bytes());
         dir_.writeFile("SCENE01/SCENE_B2.DAT", band.bytes());

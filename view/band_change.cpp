@@ -70,7 +70,7 @@ bool changeBands(ImageView& view, const ChosenBands& chosen, ChannelLevels& leve
 }
 
 bool applyTrueColourLevels(ImageView& view, ChannelLevels& levels) {
-    bool refused = view.mode() == kSingleBandMode;
+    bool refused = view.mode() == DisplayMode::SingleBand;
     for (int i = 0; i < ImageView::kChannelCount; ++i)
         refused = refused || view.channel(i) == nullptr;
     if (refused) {

@@ -33,7 +33,7 @@ BandImage* ImageView::shownBand(int index) const {
     return band;
 }
 
-void ImageView::setMode(std::int32_t newMode) {
+void ImageView::setMode(DisplayMode newMode) {
     displayMode_ = newMode;
     ++bandGeneration_;
     for (int k = 0; k < kChannelCount; ++k)
@@ -45,9 +45,9 @@ void ImageView::setMode(std::int32_t newMode) {
 
 void ImageView::setChannels(BandImage* band0, BandImage* band1, BandImage* band2) {
     ++bandGeneration_;
-    if (displayMode_ == kSingleBandMode) {
+    if (displayMode_ == DisplayMode::SingleBand) {
         channels_[0] = channels_[1] = channels_[2] = band0;
-    } else if (displayMode_ == kThreeBandMode) {
+    } else if (displayMode_ == DisplayMode::ThreeBand) {
         channels_[0] = band0;
         channels_[1] = band1;
         channels_[2] = band2;
@@ -213,7 +213,7 @@ CompositionKey ImageView::compositionKey() const {
 }
 
 void ImageView::applyLevels(const ChannelLevels& levels) {
-    for (int k = 0; k < kChannelCount && k < displayMode_; ++k) {
+    for (int k = 0; k < shownChannels(displayMode_); ++k) {
         BandImage* band = channel(k);
         if (!band || !band->histogram())
             continue;

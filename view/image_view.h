@@ -14,6 +14,7 @@
 
 #include "view/bitmap_info.h"
 #include "view/channel_source.h"
+#include "view/display_mode.h"
 #include "view/level_range.h"
 
 namespace qm {
@@ -31,20 +32,12 @@ struct CompositionKey {
     std::int32_t zoom = 0;
     std::int32_t scrollX = 0;
     std::int32_t scrollY = 0;
-    std::int32_t mode = 0;
+    DisplayMode mode = DisplayMode::None;
     std::uint32_t generation = 0;
     std::array<const std::uint8_t*, 3> pixels{};
     std::array<InputLevels, 3> levels{};
 
     bool operator==(const CompositionKey&) const = default;
-};
-
-// 1 shows one band in grey, 3 shows three bands as red, green and blue. Any other
-// value is "no mode": nothing can be assigned then.
-enum DisplayMode : std::int32_t {
-    kNoDisplayMode = 0,
-    kSingleBandMode = 1,
-    kThreeBandMode = 3,
 };
 
 class ImageView {
@@ -65,11 +58,11 @@ class ImageView {
     // or no histogram) counts as no band, so nothing reads what it lacks.
     BandImage* shownBand(int index) const;
 
-    std::int32_t mode() const { return displayMode_; }
+    DisplayMode mode() const { return displayMode_; }
     // Sets the mode and lets go of every channel: the band choice must be applied
     // again. Zoom and scroll origin stay.
-    void setMode(std::int32_t newMode);
-    // Assigns the bands by mode (mode 1 shows band0 on all three channels), loads
+    void setMode(DisplayMode newMode);
+    // Assigns the bands by mode (single-band mode shows band0 on all three channels), loads
     // them, and starts again at zoom 1 and origin (0, 0). A band that cannot be
     // loaded is reported and ends the assignment.
     void setChannels(BandImage* band0, BandImage* band1, BandImage* band2);
@@ -153,7 +146,7 @@ class ImageView {
     std::int32_t lineCount_ = 0;
     std::int32_t pixelCount_ = 0;
     std::int32_t zoomFactor_ = 1;
-    std::int32_t displayMode_ = kNoDisplayMode;
+    DisplayMode displayMode_ = DisplayMode::None;
     std::int32_t scrollX_ = 0;
     std::int32_t scrollY_ = 0;
     void* targetWindow_ = nullptr;

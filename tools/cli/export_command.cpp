@@ -98,7 +98,7 @@ bool ExportRun::applyLevels(ImageView& view, ChannelLevels& levels) const {
         return false;
     }
     if (arguments_.autoClipPercent) {
-        for (int k = 0; k < ImageView::kChannelCount && k < view.mode(); ++k) {
+        for (int k = 0; k < shownChannels(view.mode()); ++k) {
             if (const BandImage* band = view.shownBand(k))
                 levels[k] = clippedLevels(band->histogram()->counts, *arguments_.autoClipPercent);
         }
@@ -157,7 +157,7 @@ int ExportRun::run() {
 
     progress_.show(std::string(kProgramName) + ": loading bands");
     ImageView view;
-    view.setMode(arguments_.bands.size() == 1 ? kSingleBandMode : kThreeBandMode);
+    view.setMode(arguments_.bands.size() == 1 ? DisplayMode::SingleBand : DisplayMode::ThreeBand);
     ChannelLevels levels;
     if (!changeBands(view, *chosen, levels, nullptr))
         return fail(arguments_.labelPath, "the bands differ in size: " + describeSizes(*chosen));

@@ -17,7 +17,7 @@ namespace {
 constexpr std::string_view kPngExtension = ".png";
 
 int channelsOf(const ImageView& view) {
-    return view.mode() == kSingleBandMode ? 1 : 3;
+    return shownChannels(view.mode());
 }
 
 std::int64_t pictureBytes(const ImageView& view) {
