@@ -205,31 +205,28 @@ std::int32_t BandImage::fileSize() const {
     return static_cast<std::int32_t>(size);
 }
 
-std::string BandImage::bandKey(int formatCode) const {
+std::string BandImage::bandKey(BandFormat format) const {
     // The characters just before a four-character extension such as ".DAT".
     const std::size_t length = path_.size();
-    switch (formatCode) {
-        case kRecordFormat:
+    switch (format) {
+        case BandFormat::Record:
             return length < 5 ? std::string() : "BAND" + path_.substr(length - 5, 1);
-        case kFastFormat:
+        case BandFormat::Fast:
             return length < 6 ? std::string() : "BAND" + path_.substr(length - 6, 2);
-        default:
-            return {};
     }
+    return {};
 }
 
-bool BandImage::readGeometry(int formatCode, const char* satellite, const char* sensor,
+bool BandImage::readGeometry(BandFormat format, const char* satellite, const char* sensor,
                              int headerPixels, int headerLines) {
     const std::string section = std::string(textOrEmpty(satellite)) + textOrEmpty(sensor);
     const std::string configPath = configurationFilePath();
-    const std::string key = bandKey(formatCode);
+    const std::string key = bandKey(format);
     if (!key.empty())
         readDisplayName(configPath, section, key);
 
-    if (formatCode == kRecordFormat)
+    if (format == BandFormat::Record)
         return readRecordGeometry(configPath, section);
-    if (formatCode != kFastFormat)
-        return false;
     geometry_ = fastFormatGeometry(key, headerPixels, headerLines);
     return true;
 }

@@ -14,6 +14,7 @@
 #include <string>
 #include <string_view>
 
+#include "band/band_format.h"
 #include "band/histogram.h"
 
 namespace qm {
@@ -22,10 +23,6 @@ class PixelCounter;
 
 class BandImage {
   public:
-    // Format codes as the configuration file's "Logical Format" section gives them.
-    static constexpr int kRecordFormat = 1;
-    static constexpr int kFastFormat = 2;
-
     // The display name arrives through a 1024-byte name buffer.
     static constexpr std::size_t kNameBufferSize = 1024;
     // Every record-format record starts with a header of this many bytes.
@@ -65,17 +62,17 @@ class BandImage {
     std::int32_t fileSize() const;
 
     // "BAND" followed by the character before a four-character extension (record
-    // format) or the two characters before it (fast format). Empty for any other
-    // format code, or when the path is too short to hold those characters.
-    std::string bandKey(int formatCode) const;
+    // format) or the two characters before it (fast format). Empty when the path is
+    // too short to hold those characters.
+    std::string bandKey(BandFormat format) const;
 
     // Sets the display name from the band-layout section (satellite name followed by
-    // sensor name; null names count as empty), then the geometry by format code. The
+    // sensor name; null names count as empty), then the geometry by format. The
     // name stays set when the geometry fails. headerPixels and headerLines are the
     // fast-format header's numbers, taken as they stand, even 0 or negative; the
     // record format ignores them.
-    bool readGeometry(int formatCode, const char* satellite, const char* sensor, int headerPixels,
-                      int headerLines);
+    bool readGeometry(BandFormat format, const char* satellite, const char* sensor,
+                      int headerPixels, int headerLines);
 
     // The record-format geometry, with framing positions from the given section of
     // the given configuration file. False when the file cannot be read, is shorter

@@ -93,7 +93,7 @@ class ShownBands {
         }
         auto band = std::make_unique<BandImage>();
         if (!band->setPath(programPath(name)) ||
-            !band->readGeometry(BandImage::kFastFormat, "SAT1", "OPT", kPixels, kLines) ||
+            !band->readGeometry(BandFormat::Fast, "SAT1", "OPT", kPixels, kLines) ||
             !band->loadPixels())
             return nullptr;
         std::filesystem::remove(folder_.path() / name);  // only the pixels in memory are used

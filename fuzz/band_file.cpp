@@ -100,7 +100,7 @@ void checkHistogram(const Histogram& histogram, std::int64_t pixels) {
 // The same file with lines half as long, measured as a fast-format band.
 bool measureNarrower(const BandImage& band, BandImage& narrower) {
     narrower.setPath(band.path());
-    return narrower.readGeometry(BandImage::kFastFormat, "FUZZ", "",
+    return narrower.readGeometry(BandFormat::Fast, "FUZZ", "",
                                  std::max(1, band.pixelsPerLine() / 2), band.lineCount());
 }
 
@@ -137,7 +137,7 @@ void showAndExport(BandImage& band, const Choices& choices) {
 void measureLoadAndShow(const std::string& path, const Choices& choices) {
     BandImage band;
     band.setPath(path);
-    const int format = choices.fastFormat ? BandImage::kFastFormat : BandImage::kRecordFormat;
+    const BandFormat format = choices.fastFormat ? BandFormat::Fast : BandFormat::Record;
     if (!band.readGeometry(format, "FUZZ", "", choices.headerPixels, choices.headerLines))
         return;
     checkGeometry(band, choices.fastFormat && choices.doubledBand ? 2 : 1);

@@ -31,7 +31,7 @@ std::int64_t held(std::int64_t value) {
 void measure(const char* fileName, int headerPixels, int headerLines, std::int64_t factor) {
     BandImage band;
     band.setPath(fuzzFolder().path(std::string("SCENE/") + fileName));
-    if (!band.readGeometry(BandImage::kFastFormat, "SYNTH-7", "MSR", headerPixels, headerLines))
+    if (!band.readGeometry(BandFormat::Fast, "SYNTH-7", "MSR", headerPixels, headerLines))
         return;
     require(!band.bandName().empty(), "a measured band has a name");
     require(band.pixelsPerLine() == headerPixels, "a line shows the header's pixels");

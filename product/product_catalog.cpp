@@ -69,7 +69,8 @@ bool ProductCatalog::discoverBands() {
         return false;
     // Read once for all the bands; without it no fast-format band can be added.
     HeaderNumbers header;
-    if (formatCode_ == BandImage::kFastFormat && !readFastFormatHeader(header.pixels, header.lines))
+    if (formatCode_ == static_cast<int>(BandFormat::Fast) &&
+        !readFastFormatHeader(header.pixels, header.lines))
         return false;
     for (const std::string& name : names) {
         if (!addBand(directory, name, header))
@@ -105,9 +106,10 @@ std::unique_ptr<BandImage> ProductCatalog::createBand(const std::string& directo
     auto band = std::make_unique<BandImage>();
     if (!band->setPath(path))
         return nullptr;
-    if (formatCode_ != BandImage::kFastFormat && formatCode_ != BandImage::kRecordFormat)
+    const std::optional<BandFormat> format = bandFormatOf(formatCode_);
+    if (!format)
         return nullptr;
-    if (!band->readGeometry(formatCode_, satellite_, sensor_, header.pixels, header.lines))
+    if (!band->readGeometry(*format, satellite_, sensor_, header.pixels, header.lines))
         return nullptr;
     return band;
 }

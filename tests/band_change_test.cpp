@@ -39,13 +39,13 @@ class BandChangeTest : public testing::Test {
         std::string pixels(static_cast<std::size_t>(pixelsPerLine) * lines, '\0');
         for (std::size_t i = 0; i < pixels.size(); ++i)
             pixels[i] = static_cast<char>(i % 250 + 1);
-        return keep(dir_.writeFile(name, pixels), BandImage::kFastFormat, pixelsPerLine, lines);
+        return keep(dir_.writeFile(name, pixels), BandFormat::Fast, pixelsPerLine, lines);
     }
 
     BandImage* recordBand(const std::string& name, std::uint32_t recordLength,
                           std::size_t records) {
         const test::RecordBand file{recordLength, records, "   0", "   0", {0, 0}, {0, 0}};
-        return keep(dir_.writeFile(name, file.bytes()), BandImage::kRecordFormat, 0, 0);
+        return keep(dir_.writeFile(name, file.bytes()), BandFormat::Record, 0, 0);
     }
 
     // A band whose file has gone after its geometry was read: it never loads.
@@ -66,11 +66,11 @@ class BandChangeTest : public testing::Test {
     ImageView view_;
 
   private:
-    BandImage* keep(const std::string& path, int formatCode, int pixels, int lines) {
+    BandImage* keep(const std::string& path, BandFormat format, int pixels, int lines) {
         bands_.push_back(std::make_unique<BandImage>());
         BandImage* band = bands_.back().get();
         EXPECT_TRUE(band->setPath(path));
-        EXPECT_TRUE(band->readGeometry(formatCode, "SAT1", "OPT", pixels, lines));
+        EXPECT_TRUE(band->readGeometry(format, "SAT1", "OPT", pixels, lines));
         return band;
     }
 

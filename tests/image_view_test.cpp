@@ -33,8 +33,7 @@ class ImageViewTest : public testing::Test {
             name, std::string(static_cast<std::size_t>(pixelsPerLine) * lines, value));
         auto band = std::make_unique<BandImage>();
         EXPECT_TRUE(band->setPath(path));
-        EXPECT_TRUE(
-            band->readGeometry(BandImage::kFastFormat, "SAT1", "OPT", pixelsPerLine, lines));
+        EXPECT_TRUE(band->readGeometry(BandFormat::Fast, "SAT1", "OPT", pixelsPerLine, lines));
         return band;
     }
 
@@ -223,8 +222,7 @@ TEST_F(ImageViewTest, BandWithoutAPictureShowsNothingAndLeavesTheZoom) {
         SCOPED_TRACE(std::to_string(c.pixelsPerLine) + " x " + std::to_string(c.lines));
         BandImage empty;
         ASSERT_TRUE(empty.setPath(dir_.writeFile("E_B2.FST", "")));
-        ASSERT_TRUE(
-            empty.readGeometry(BandImage::kFastFormat, "SAT1", "OPT", c.pixelsPerLine, c.lines));
+        ASSERT_TRUE(empty.readGeometry(BandFormat::Fast, "SAT1", "OPT", c.pixelsPerLine, c.lines));
         test::MessageCapture capture;
         ImageView view;
         view.setMode(DisplayMode::SingleBand);

@@ -90,14 +90,14 @@ struct ExpectedProduct {
 // as long, of which a line shows the first half.
 const std::vector<ExpectedProduct> kProducts = {
     {sample::kRecordProduct,
-     BandImage::kRecordFormat,
+     static_cast<int>(BandFormat::Record),
      7,
      {{0, "バンド1 (青)", 120, 32, 48, 48},
       {2, "バンド3 (赤)", 120, 32, 48, 48},
       {3, "バンド4 (近赤外)", 120, 32, 48, 48},
       {6, "バンド7 (短波長赤外2)", 120, 32, 48, 48}}},
     {sample::kFastProduct,
-     BandImage::kFastFormat,
+     static_cast<int>(BandFormat::Fast),
      8,
      {{0, "バンド1 (青)", 48, 32, 48, 0},
       {5, "バンド6 (熱赤外)", 48, 32, 48, 0},

@@ -32,9 +32,9 @@ const char* formatCodeMeaning(int formatCode) {
     switch (formatCode) {
         case 0:
             return "none";
-        case BandImage::kRecordFormat:
+        case static_cast<int>(BandFormat::Record):
             return "record format";
-        case BandImage::kFastFormat:
+        case static_cast<int>(BandFormat::Fast):
             return "fast format";
         default:
             return "unknown; no band can be made";
