@@ -86,9 +86,9 @@ void lookUpEverything(const LabelFile& label) {
 
 void parseAndLookUp(std::string_view text) {
     LabelFile label;
-    const int result = label.parseText(text);
+    const LabelParseResult result = label.parseText(text);
     const bool marked = text.find("ZEPHYRLAB") != std::string_view::npos;
-    require(result == (marked ? LabelFile::kOk : LabelFile::kMarkerMissing),
+    require(result == (marked ? LabelParseResult::Ok : LabelParseResult::MarkerMissing),
             "a marked text parses, an unmarked one is refused");
     require(marked || label.entries().empty(), "a refused text leaves no pairs");
     checkEntries(label);

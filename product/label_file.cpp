@@ -44,47 +44,47 @@ std::int32_t readDecimalAt(std::string_view text, std::size_t position) {
 }
 
 // The file's text with every line end as one '\n'; the text stays untouched on failure.
-int readLabelText(const std::string& path, std::string& text) {
+LabelParseResult readLabelText(const std::string& path, std::string& text) {
     const std::int64_t size = platform::fileSize(path);
     if (size < 0) {
-        return LabelFile::kSizeUnknown;
+        return LabelParseResult::SizeUnknown;
     }
     try {
         if (static_cast<std::uint64_t>(size) >= text.max_size()) {
-            return LabelFile::kNoMemory;
+            return LabelParseResult::NoMemory;
         }
         text.reserve(static_cast<std::size_t>(size) + 1);
         if (!platform::readTextFile(path, text)) {
-            return LabelFile::kCannotOpen;
+            return LabelParseResult::CannotOpen;
         }
     } catch (const std::bad_alloc&) {
-        return LabelFile::kNoMemory;
+        return LabelParseResult::NoMemory;
     }
-    return LabelFile::kOk;
+    return LabelParseResult::Ok;
 }
 
 }  // namespace
 
-int LabelFile::parse(const std::string& path) {
+LabelParseResult LabelFile::parse(const std::string& path) {
     std::string text;
-    const int readResult = readLabelText(path, text);
-    if (readResult != kOk) {
+    const LabelParseResult readResult = readLabelText(path, text);
+    if (readResult != LabelParseResult::Ok) {
         promoteKnownKeys();
         return readResult;
     }
     return parseText(text);
 }
 
-int LabelFile::parseText(std::string_view text) {
+LabelParseResult LabelFile::parseText(std::string_view text) {
     clear();
     if (text.find(kMarker) == std::string_view::npos) {
-        return kMarkerMissing;
+        return LabelParseResult::MarkerMissing;
     }
-    int result = kOk;
+    LabelParseResult result = LabelParseResult::Ok;
     try {
         appendPairsOf(text);
     } catch (const std::bad_alloc&) {
-        result = kNoMemory;
+        result = LabelParseResult::NoMemory;
     }
     promoteKnownKeys();
     return result;

@@ -33,19 +33,22 @@ struct LabelDate {
     bool operator==(const LabelDate&) const = default;
 };
 
+// What LabelFile::parse() and parseText() give. The numbers are those the
+// command-line tool's reports write.
+enum class LabelParseResult : std::int32_t {
+    Ok = 0,
+    SizeUnknown = -1,
+    NoMemory = -2,
+    CannotOpen = -3,
+    MarkerMissing = -4,
+};
+
 // The pairs of one label file in file order, except that the known keys
 // ("Satellite", "Sensor", ...) lead the list after every load. Lookups take the
 // first entry whose name matches byte for byte. Value texts are lent: they stay
 // valid until the next load, clear() or the object's deletion.
 class LabelFile {
   public:
-    // Results of parse() and parseText().
-    static constexpr int kOk = 0;
-    static constexpr int kSizeUnknown = -1;
-    static constexpr int kNoMemory = -2;
-    static constexpr int kCannotOpen = -3;
-    static constexpr int kMarkerMissing = -4;
-
     // Modes of findEntry(): the match itself, the entry before it, the entry after it.
     static constexpr int kMatch = 0;
     static constexpr int kBeforeMatch = 1;
@@ -56,12 +59,12 @@ class LabelFile {
     LabelFile& operator=(const LabelFile&) = delete;
 
     // Loads the label file at the path (the program's own path form). A failure to
-    // size (-1), hold (-2) or open (-3) the file keeps the previous list; otherwise
-    // the list is replaced as by parseText().
-    int parse(const std::string& path);
+    // size, hold or open the file keeps the previous list; otherwise the list is
+    // replaced as by parseText().
+    LabelParseResult parse(const std::string& path);
     // Replaces the list by the pairs of the text (line ends already single '\n').
-    // Returns 0, -2 (the pairs completed so far stay) or -4 (no marker; list empty).
-    int parseText(std::string_view text);
+    // Ok, NoMemory (the pairs completed so far stay) or MarkerMissing (list empty).
+    LabelParseResult parseText(std::string_view text);
     void clear();
 
     const std::vector<LabelEntry>& entries() const { return entries_; }

@@ -4,8 +4,9 @@
 
 namespace qm {
 
-int readProductLabel(const std::string& labelPath, LabelFile& label, ProductCatalog& catalog) {
-    const int result = label.parse(labelPath);
+LabelParseResult readProductLabel(const std::string& labelPath, LabelFile& label,
+                                  ProductCatalog& catalog) {
+    const LabelParseResult result = label.parse(labelPath);
     catalog.reset(labelPath);
     return result;
 }

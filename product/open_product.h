@@ -15,7 +15,8 @@ namespace qm {
 
 // Parses the label file at the full path (program form) and resets the catalogue to
 // that path, whatever the parse gave. The parse result.
-int readProductLabel(const std::string& labelPath, LabelFile& label, ProductCatalog& catalog);
+LabelParseResult readProductLabel(const std::string& labelPath, LabelFile& label,
+                                  ProductCatalog& catalog);
 
 // Configures the catalogue from the label (which must outlive the catalogue's use of
 // its texts) and discovers the bands; discovery makes the product directory current.
@@ -30,8 +31,8 @@ class OpenedProduct {
     OpenedProduct& operator=(const OpenedProduct&) = delete;
 
     const std::string& labelPath() const { return labelPath_; }
-    int parseResult() const { return parseResult_; }
-    bool labelRead() const { return parseResult_ == LabelFile::kOk; }
+    LabelParseResult parseResult() const { return parseResult_; }
+    bool labelRead() const { return parseResult_ == LabelParseResult::Ok; }
     bool discovered() const { return discovered_; }
     const LabelFile& label() const { return label_; }
     const ProductCatalog& catalog() const { return catalog_; }
@@ -42,7 +43,7 @@ class OpenedProduct {
     // and outlives it.
     LabelFile label_;
     ProductCatalog catalog_;
-    int parseResult_;
+    LabelParseResult parseResult_;
     bool discovered_;
 };
 

@@ -42,13 +42,13 @@ class OpenProductTest : public testing::Test {
 TEST_F(OpenProductTest, EachOpenReplacesTheProductBeforeIt) {
     const struct {
         const char* label;
-        int parseResult;
+        LabelParseResult parseResult;
         bool discovered;
         int bands;
     } cases[] = {
-        {"SCENE01.LAB", LabelFile::kOk, true, 2},
-        {"PLAIN.LAB", LabelFile::kMarkerMissing, false, 0},
-        {"MISSING.LAB", LabelFile::kSizeUnknown, false, 0},
+        {"SCENE01.LAB", LabelParseResult::Ok, true, 2},
+        {"PLAIN.LAB", LabelParseResult::MarkerMissing, false, 0},
+        {"MISSING.LAB", LabelParseResult::SizeUnknown, false, 0},
     };
     LabelFile label;
     ProductCatalog catalog;

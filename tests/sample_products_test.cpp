@@ -123,7 +123,8 @@ TEST_F(SampleProductsTest, BothProductsOpenWithTheirGeometry) {
 }
 
 TEST_F(SampleProductsTest, LabelStatesTheSceneFacts) {
-    ASSERT_EQ(label_.parse(dir_.path(std::string(sample::kFastProduct) + ".LAB")), 0);
+    ASSERT_EQ(label_.parse(dir_.path(std::string(sample::kFastProduct) + ".LAB")),
+              LabelParseResult::Ok);
     EXPECT_STREQ(label_.satellite(), sample::kSatellite);
     EXPECT_STREQ(label_.sensor(), sample::kSensor);
     EXPECT_STREQ(label_.logicalFormat(), sample::kFastLogicalFormat);

@@ -57,7 +57,7 @@ void addHistogram(Json& object, const std::optional<Histogram>& histogram) {
 std::string jsonReport(const OpenedProduct& product, const BandHistograms& histograms) {
     const ProductCatalog& catalog = product.catalog();
     Json report;
-    report["parseResult"] = product.parseResult();
+    report["parseResult"] = static_cast<int>(product.parseResult());
     report["label"] = labelPairs(product.label());
     report["satellite"] = utf8(catalog.satellite());
     report["sensor"] = utf8(catalog.sensor());

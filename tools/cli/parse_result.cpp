@@ -4,21 +4,20 @@
 
 namespace qm::cli {
 
-const char* parseResultMeaning(int parseResult) {
+const char* parseResultMeaning(LabelParseResult parseResult) {
     switch (parseResult) {
-        case LabelFile::kOk:
+        case LabelParseResult::Ok:
             return "read";
-        case LabelFile::kSizeUnknown:
+        case LabelParseResult::SizeUnknown:
             return "cannot examine the file (missing or inaccessible)";
-        case LabelFile::kNoMemory:
+        case LabelParseResult::NoMemory:
             return "not enough memory to read the file";
-        case LabelFile::kCannotOpen:
+        case LabelParseResult::CannotOpen:
             return "cannot open the file for reading";
-        case LabelFile::kMarkerMissing:
+        case LabelParseResult::MarkerMissing:
             return "not a label file (no ZEPHYRLAB marker)";
-        default:
-            return "unknown result";
     }
+    return "unknown result";
 }
 
 }  // namespace qm::cli

@@ -87,7 +87,7 @@ std::string textReport(const OpenedProduct& product, const BandHistograms& histo
     const ProductCatalog& catalog = product.catalog();
     writeLine(out, "Label file", product.labelPath());
     writeLine(out, "Parse result",
-              std::to_string(product.parseResult()) + " (" +
+              std::to_string(static_cast<int>(product.parseResult())) + " (" +
                   parseResultMeaning(product.parseResult()) + ")");
     writeLabelPairs(out, product.label());
     writeLine(out, "Satellite", shown(catalog.satellite()));
