@@ -56,7 +56,7 @@ Bytes band(std::size_t count, int first) {
 
 using ChannelPixels = std::array<const std::uint8_t*, 3>;
 
-const LevelTable kFullRange = levelTable(mapLevel, {0, 255});
+const LevelTable kFullRange = levelTable(mapLevel, {255, 0});
 
 class BitmapFileTest : public testing::Test {
   protected:
@@ -152,7 +152,7 @@ TEST_F(BitmapFileTest, ManyRowsKeepOrderLevelsAndAZeroChannelWithoutABand) {
     const std::int32_t width = 101, height = 1000;
     const auto count = static_cast<std::size_t>(width * height);
     const Bytes red = band(count, 3), blue = band(count, 50);
-    const LevelTable narrow = levelTable(mapLevel, {50, 150});
+    const LevelTable narrow = levelTable(mapLevel, {150, 50});
     const FileRows rows = readRows(
         exportFile(3, width, height, {red.data(), nullptr, blue.data()}, {narrow, narrow, narrow}));
 
@@ -172,7 +172,7 @@ TEST_F(BitmapFileTest, RowsMappedThroughLevelFormsAreTheTablesBytesAcrossPieces)
     const std::int32_t width = 1001, height = 700;
     const auto count = static_cast<std::size_t>(width * height);
     const Bytes red = band(count, 3), green = band(count, 20), blue = band(count, 50);
-    const InputLevels redLevels{50, 150}, greenLevels{0, 255}, blueLevels{220, -30};
+    const LevelRange redLevels{150, 50}, greenLevels{255, 0}, blueLevels{-30, 220};
     const ChannelSources sources{bandSource(red.data(), std::int64_t{count}, redLevels),
                                  bandSource(green.data(), std::int64_t{count}, greenLevels),
                                  bandSource(blue.data(), std::int64_t{count}, blueLevels)};

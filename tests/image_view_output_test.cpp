@@ -82,7 +82,7 @@ Bytes expectedPixel(const ImageView& view, int i, int j) {
             continue;
         const Histogram& h = *band->histogram();
         const std::uint8_t pixel = band->pixels()[line * view.pixelsPerLine() + column];
-        bgr[2 - k] = mapLevel(pixel, {h.lowLevel, h.highLevel});
+        bgr[2 - k] = mapLevel(pixel, {h.highLevel, h.lowLevel});
     }
     return bgr;
 }

@@ -84,10 +84,7 @@ bool applyTrueColourLevels(ImageView& view, ChannelLevels& levels) {
                              platform::kMbIconError);
         return false;
     }
-    const std::array<InputLevels, 3> automatic = trueColourLevels(*statistics);
-    // InputLevels runs low, high; a LevelRange runs high, low.
-    for (std::size_t i = 0; i < automatic.size(); ++i)
-        levels[i] = LevelRange{.high = automatic[i].high, .low = automatic[i].low};
+    levels = trueColourLevels(*statistics);
     view.applyLevels(levels);
     return true;
 }

@@ -144,7 +144,7 @@ bool writeGreyRows(platform::File& file, const BitmapFileLayout& layout,
     // band's buffer itself, written without a copy.
     const std::int64_t pixels = std::int64_t{layout.width} * layout.height;
     if (layout.rowPadding == 0 && grey.pixels && grey.size >= pixels &&
-        grey.table == levelTable(mapLevel, {0, 255}))
+        grey.table == levelTable(mapLevel, LevelRange{}))
         return file.write(grey.pixels, static_cast<std::size_t>(pixels));
     const auto width = static_cast<std::int64_t>(layout.width);
     return writeRowsInChunks(file, layout, [&](std::size_t line, std::uint8_t* row) {

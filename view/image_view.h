@@ -24,6 +24,15 @@ class BandImage;
 // The display's bitmap section on Windows; only the GDI code knows what it holds.
 struct DisplaySurface;
 
+// The picture the shown bands make, in source pixels: the geometry of the band last
+// assigned. pixelCount is 0 when there is no picture to show (no line, no pixel, or
+// more pixels than 32 bits count), even where the two counts are set.
+struct SourceGeometry {
+    std::int32_t pixelsPerLine = 0;
+    std::int32_t lineCount = 0;
+    std::int32_t pixelCount = 0;
+};
+
 // Everything a composed display image depends on: two equal keys give the same
 // bytes. The generation counts the changes of the channels' bands.
 struct CompositionKey {
@@ -35,7 +44,7 @@ struct CompositionKey {
     DisplayMode mode = DisplayMode::None;
     std::uint32_t generation = 0;
     std::array<const std::uint8_t*, 3> pixels{};
-    std::array<InputLevels, 3> levels{};
+    std::array<LevelRange, 3> levels{};
 
     bool operator==(const CompositionKey&) const = default;
 };
@@ -118,9 +127,9 @@ class ImageView {
     std::int32_t bufferSize() const { return bufferSize_; }
     std::int32_t rowStride() const { return rowStride_; }
     std::int32_t rowPadding() const { return rowPadding_; }
-    std::int32_t pixelsPerLine() const { return pixelsPerLine_; }
-    std::int32_t lineCount() const { return lineCount_; }
-    std::int32_t pixelCount() const { return pixelCount_; }
+    std::int32_t pixelsPerLine() const { return source_.pixelsPerLine; }
+    std::int32_t lineCount() const { return source_.lineCount; }
+    std::int32_t pixelCount() const { return source_.pixelCount; }
     std::int32_t scrollX() const { return scrollX_; }
     std::int32_t scrollY() const { return scrollY_; }
     void* targetWindow() const { return targetWindow_; }
@@ -142,9 +151,7 @@ class ImageView {
     std::int32_t bufferSize_ = 0;
     std::int32_t rowStride_ = 0;
     std::int32_t rowPadding_ = 0;
-    std::int32_t pixelsPerLine_ = 0;
-    std::int32_t lineCount_ = 0;
-    std::int32_t pixelCount_ = 0;
+    SourceGeometry source_;
     std::int32_t zoomFactor_ = 1;
     DisplayMode displayMode_ = DisplayMode::None;
     std::int32_t scrollX_ = 0;
