@@ -6,7 +6,7 @@
 #include "app/main_window.h"
 #include "app/texts.h"
 #include "platform/platform.h"
-#include "product/paths.h"
+#include "paths/paths.h"
 #include "view/texts.h"
 
 namespace qm {

@@ -5,10 +5,8 @@
 namespace qm {
 
 bool LabelFileChooser::choose(HWND owner, char* buffer, DWORD size) {
-    owner_ = owner;
     OPENFILENAMEA request = labelFileRequest(owner, buffer, size);
     request.lpfnHook = &LabelFileChooser::chooserHook;
-    request.lCustData = reinterpret_cast<LPARAM>(this);
     return GetOpenFileNameA(&request) != FALSE;
 }
 

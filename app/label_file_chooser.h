@@ -14,13 +14,9 @@ class LabelFileChooser {
     // entry); false when the user cancelled or the dialog failed.
     bool choose(HWND owner, char* buffer, DWORD size);
 
-    HWND owner() const { return owner_; }
-
   private:
     // Leaves every message to the dialog's own processing.
     static UINT_PTR CALLBACK chooserHook(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
-
-    HWND owner_ = nullptr;
 };
 
 }  // namespace qm

@@ -2,17 +2,16 @@
 
 #include <vector>
 
+#include "text/ascii.h"
+
 namespace qm {
 namespace {
 
 constexpr std::string_view kLabelExtension = ".LAB";
 
+// Words of a command line are separated by spaces and tabs.
 bool isBlank(char c) {
     return c == ' ' || c == '\t';
-}
-
-char upper(char c) {
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
 }
 
 std::vector<std::string> commandLineWords(std::string_view commandLine) {
@@ -43,7 +42,7 @@ bool isLabelPath(std::string_view path) {
         return false;
     const std::string_view end = path.substr(path.size() - kLabelExtension.size());
     for (std::size_t i = 0; i < end.size(); ++i) {
-        if (upper(end[i]) != kLabelExtension[i])
+        if (asciiUpper(end[i]) != kLabelExtension[i])
             return false;
     }
     return true;

@@ -95,7 +95,7 @@ void MainWindow::invalidatePanels() {
 }
 
 void MainWindow::drawPanels(HDC dc) const {
-    const int panels = layout::panelCount(view_->mode());
+    const int panels = shownChannels(view_->mode());
     drawTextBoxes(dc, panels);
     drawHistogramAreas(dc, panels);
     drawLevelTexts(dc, panels, levels_);

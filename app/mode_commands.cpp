@@ -30,7 +30,7 @@ void MainWindow::singleBandMode() {
     SendMessageA(bandCombos_[0], CB_SETCURSEL, 0, 0);
     for (int channel = 1; channel < ImageView::kChannelCount; ++channel)
         resetChannel(channel, false);
-    view_->setMode(kSingleBandMode);
+    view_->setMode(DisplayMode::SingleBand);
     InvalidateRect(window_, nullptr, TRUE);
 }
 
@@ -39,7 +39,7 @@ void MainWindow::threeBandMode() {
     SendMessageA(bandCombos_[0], CB_SETCURSEL, 0, 0);
     for (int channel = 1; channel < ImageView::kChannelCount; ++channel)
         resetChannel(channel, true);
-    view_->setMode(kThreeBandMode);
+    view_->setMode(DisplayMode::ThreeBand);
     InvalidateRect(window_, nullptr, TRUE);
 }
 

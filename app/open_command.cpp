@@ -6,11 +6,13 @@
 #include "app/label_file_chooser.h"
 #include "app/main_window.h"
 #include "app/texts.h"
+#include "platform/platform.h"
+#include "product/open_product.h"
 
 namespace qm {
 namespace {
 
-constexpr DWORD kPathCapacity = 260;
+constexpr DWORD kPathCapacity = platform::kMaxPath;
 
 }  // namespace
 
@@ -38,8 +40,7 @@ void MainWindow::openProduct() {
 // line and a dropped file come the same way.
 void MainWindow::openLabelFile(const char* labelPath) {
     readProduct(labelPath);
-    catalog_->readConfiguration(label_->satellite(), label_->sensor(), label_->logicalFormat());
-    catalog_->discoverBands();
+    discoverProductBands(*label_, *catalog_);
     fillBandChoosers();
 }
 
@@ -50,8 +51,7 @@ void MainWindow::readProduct(const char* labelPath) {
     view_->setChannels(nullptr, nullptr, nullptr);
     startScrollingAgain(0, 0);
     InvalidateRect(window_, nullptr, TRUE);
-    label_->parse(labelPath);
-    catalog_->reset(labelPath);
+    readProductLabel(labelPath, *label_, *catalog_);
 }
 
 void MainWindow::fillBandChoosers() {

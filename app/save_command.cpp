@@ -10,7 +10,7 @@
 namespace qm {
 namespace {
 
-constexpr DWORD kPathCapacity = 260;
+constexpr DWORD kPathCapacity = platform::kMaxPath;
 
 }  // namespace
 

@@ -8,8 +8,10 @@
 
 #include "band/bottom_up_reading.h"
 #include "band/row_count_worker.h"
+#include "paths/paths.h"
 #include "platform/platform.h"
-#include "product/paths.h"
+#include "text/ascii.h"
+#include "text/decimal.h"
 
 namespace qm {
 namespace {
@@ -56,14 +58,6 @@ using FieldBytes = std::array<unsigned char, BandImage::kMaxFieldBytes + 1>;
 // damaged file's counts give a far-out value, never a wrapped one that looks usable.
 std::int32_t heldInInt32(std::int64_t value) {
     return static_cast<std::int32_t>(std::clamp(value, kInt32Min, kInt32Max));
-}
-
-bool isBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
 }
 
 FieldPlace readFieldPlace(const std::string& configPath, const std::string& section,
@@ -174,10 +168,6 @@ Geometry fastFormatGeometry(const std::string& bandKey, std::int32_t headerPixel
     return geometry;
 }
 
-const char* textOrEmpty(const char* text) {
-    return text ? text : "";
-}
-
 // The pixel buffer's size, formed in 64 bits. Nothing without a positive geometry,
 // and nothing past INT32_MAX: the views count a band's pixels in 32 bits.
 std::optional<std::int32_t> pixelBufferBytes(const Geometry& geometry) {
@@ -215,31 +205,28 @@ std::int32_t BandImage::fileSize() const {
     return static_cast<std::int32_t>(size);
 }
 
-std::string BandImage::bandKey(int formatCode) const {
+std::string BandImage::bandKey(BandFormat format) const {
     // The characters just before a four-character extension such as ".DAT".
     const std::size_t length = path_.size();
-    switch (formatCode) {
-        case kRecordFormat:
+    switch (format) {
+        case BandFormat::Record:
             return length < 5 ? std::string() : "BAND" + path_.substr(length - 5, 1);
-        case kFastFormat:
+        case BandFormat::Fast:
             return length < 6 ? std::string() : "BAND" + path_.substr(length - 6, 2);
-        default:
-            return {};
     }
+    return {};
 }
 
-bool BandImage::readGeometry(int formatCode, const char* satellite, const char* sensor,
+bool BandImage::readGeometry(BandFormat format, const char* satellite, const char* sensor,
                              int headerPixels, int headerLines) {
     const std::string section = std::string(textOrEmpty(satellite)) + textOrEmpty(sensor);
     const std::string configPath = configurationFilePath();
-    const std::string key = bandKey(formatCode);
+    const std::string key = bandKey(format);
     if (!key.empty())
         readDisplayName(configPath, section, key);
 
-    if (formatCode == kRecordFormat)
+    if (format == BandFormat::Record)
         return readRecordGeometry(configPath, section);
-    if (formatCode != kFastFormat)
-        return false;
     geometry_ = fastFormatGeometry(key, headerPixels, headerLines);
     return true;
 }
@@ -351,22 +338,6 @@ std::int32_t bigEndianValue(const unsigned char* bytes, int n) {
     for (int i = 0; i < n; ++i)
         value = (value << 8) | bytes[i];
     return static_cast<std::int32_t>(value);
-}
-
-std::int32_t decimalValue(std::string_view text) {
-    std::size_t i = 0;
-    while (i < text.size() && isBlank(text[i]))
-        ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
-        negative = text[i++] == '-';
-    // The magnitude stops growing once it is past what 32 bits hold.
-    std::int64_t magnitude = 0;
-    for (; i < text.size() && isDigit(text[i]); ++i) {
-        magnitude = std::min(magnitude * 10 + (text[i] - '0'), kInt32Max + 1);
-    }
-    const std::int64_t value = negative ? -magnitude : magnitude;
-    return static_cast<std::int32_t>(std::clamp(value, kInt32Min, kInt32Max));
 }
 
 }  // namespace qm

@@ -14,6 +14,7 @@
 #include <string>
 #include <string_view>
 
+#include "band/band_format.h"
 #include "band/histogram.h"
 
 namespace qm {
@@ -22,10 +23,6 @@ class PixelCounter;
 
 class BandImage {
   public:
-    // Format codes as the configuration file's "Logical Format" section gives them.
-    static constexpr int kRecordFormat = 1;
-    static constexpr int kFastFormat = 2;
-
     // The display name arrives through a 1024-byte name buffer.
     static constexpr std::size_t kNameBufferSize = 1024;
     // Every record-format record starts with a header of this many bytes.
@@ -65,17 +62,17 @@ class BandImage {
     std::int32_t fileSize() const;
 
     // "BAND" followed by the character before a four-character extension (record
-    // format) or the two characters before it (fast format). Empty for any other
-    // format code, or when the path is too short to hold those characters.
-    std::string bandKey(int formatCode) const;
+    // format) or the two characters before it (fast format). Empty when the path is
+    // too short to hold those characters.
+    std::string bandKey(BandFormat format) const;
 
     // Sets the display name from the band-layout section (satellite name followed by
-    // sensor name; null names count as empty), then the geometry by format code. The
+    // sensor name; null names count as empty), then the geometry by format. The
     // name stays set when the geometry fails. headerPixels and headerLines are the
     // fast-format header's numbers, taken as they stand, even 0 or negative; the
     // record format ignores them.
-    bool readGeometry(int formatCode, const char* satellite, const char* sensor, int headerPixels,
-                      int headerLines);
+    bool readGeometry(BandFormat format, const char* satellite, const char* sensor,
+                      int headerPixels, int headerLines);
 
     // The record-format geometry, with framing positions from the given section of
     // the given configuration file. False when the file cannot be read, is shorter
@@ -97,7 +94,6 @@ class BandImage {
 
     const std::string& path() const { return path_; }
     const std::string& bandName() const { return bandName_; }
-    const Geometry& geometry() const { return geometry_; }
     std::int32_t recordLength() const { return geometry_.recordLength; }
     std::int32_t lineCount() const { return geometry_.lineCount; }
     std::int32_t pixelsPerLine() const { return geometry_.pixelsPerLine; }
@@ -135,10 +131,5 @@ bool readBigEndianAt(const std::string& path, std::int64_t offset, int n, int& o
 // The n unsigned bytes as a big-endian number, wrapping in 32 bits and seen as
 // signed: n = 0 gives 0, and for n above 4 only the last four bytes count.
 std::int32_t bigEndianValue(const unsigned char* bytes, int n);
-
-// A decimal number as the band files and the fast-format header write them: leading
-// white space, an optional sign, digits up to the first non-digit; no digits give 0.
-// A value beyond 32 bits is held at INT32_MIN or INT32_MAX.
-std::int32_t decimalValue(std::string_view text);
 
 }  // namespace qm

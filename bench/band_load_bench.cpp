@@ -20,8 +20,8 @@
 #include "band/band_image.h"
 #include "band/histogram.h"
 #include "bench/bench_support.h"
+#include "paths/paths.h"
 #include "platform/platform.h"
-#include "product/paths.h"
 
 namespace qm {
 namespace {
@@ -117,7 +117,7 @@ const BandFiles& bandFiles() {
     return files;
 }
 
-void loadAgainstRawRead(benchmark::State& state, const char* fileName, int formatCode) {
+void loadAgainstRawRead(benchmark::State& state, const char* fileName, BandFormat format) {
     const BandFiles& files = bandFiles();
     double rawTotal = 0;
     double touchedTotal = 0;
@@ -129,7 +129,7 @@ void loadAgainstRawRead(benchmark::State& state, const char* fileName, int forma
 
         BandImage band;
         if (!band.setPath(files.programPath(fileName)) ||
-            !band.readGeometry(formatCode, "SAT1", "OPT", kPixels, kLines)) {
+            !band.readGeometry(format, "SAT1", "OPT", kPixels, kLines)) {
             state.SkipWithError("the band's geometry cannot be read");
             return;
         }
@@ -158,12 +158,11 @@ void loadAgainstRawRead(benchmark::State& state, const char* fileName, int forma
     state.counters["touched_ratio"] = loadTotal / touchedTotal;
 }
 
-BENCHMARK_CAPTURE(loadAgainstRawRead, record_format, BandFiles::kRecordName,
-                  BandImage::kRecordFormat)
+BENCHMARK_CAPTURE(loadAgainstRawRead, record_format, BandFiles::kRecordName, BandFormat::Record)
     ->UseManualTime()
     ->Iterations(kIterations)
     ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(loadAgainstRawRead, fast_format, BandFiles::kFastName, BandImage::kFastFormat)
+BENCHMARK_CAPTURE(loadAgainstRawRead, fast_format, BandFiles::kFastName, BandFormat::Fast)
     ->UseManualTime()
     ->Iterations(kIterations)
     ->Unit(benchmark::kMillisecond);

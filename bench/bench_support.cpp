@@ -3,8 +3,8 @@
 #include <fstream>
 #include <system_error>
 
+#include "paths/paths.h"
 #include "platform/platform.h"
-#include "product/paths.h"
 
 namespace qm::bench {
 

@@ -32,8 +32,8 @@
 
 #include "band/band_image.h"
 #include "bench/bench_support.h"
+#include "paths/paths.h"
 #include "platform/platform.h"
-#include "product/paths.h"
 #include "view/bitmap_file.h"
 #include "view/image_view.h"
 
@@ -93,7 +93,7 @@ class ShownBands {
         }
         auto band = std::make_unique<BandImage>();
         if (!band->setPath(programPath(name)) ||
-            !band->readGeometry(BandImage::kFastFormat, "SAT1", "OPT", kPixels, kLines) ||
+            !band->readGeometry(BandFormat::Fast, "SAT1", "OPT", kPixels, kLines) ||
             !band->loadPixels())
             return nullptr;
         std::filesystem::remove(folder_.path() / name);  // only the pixels in memory are used
@@ -110,7 +110,7 @@ const ShownBands& shownBands() {
 }
 
 // A view showing the shared bands in the mode, full levels.
-void show(ImageView& view, const ShownBands& bands, std::int32_t mode,
+void show(ImageView& view, const ShownBands& bands, DisplayMode mode,
           const ChannelLevels& levels = {}) {
     view.setMode(mode);
     view.setChannels(bands.band(0), bands.band(1), bands.band(2));
@@ -150,7 +150,7 @@ void composeAgainstMemcpy(benchmark::State& state, const ChannelLevels& levels) 
         return;
     }
     ImageView view;
-    show(view, bands, kThreeBandMode, levels);
+    show(view, bands, DisplayMode::ThreeBand, levels);
     view.setZoom(static_cast<std::int32_t>(state.range(0)));
     if (!view.prepareBuffer(kDisplayWidth, kDisplayHeight)) {
         state.SkipWithError("no display buffer");
@@ -204,7 +204,7 @@ double writeWhole(const std::string& path, const std::vector<std::uint8_t>& byte
     return written == bytes.size() && closed ? elapsed : -1;
 }
 
-void exportAgainstWrite(benchmark::State& state, std::int32_t mode) {
+void exportAgainstWrite(benchmark::State& state, DisplayMode mode) {
     const ShownBands& bands = shownBands();
     if (!bands.ready()) {
         state.SkipWithError("the bands cannot be made and loaded");
@@ -264,12 +264,12 @@ BENCHMARK_CAPTURE(composeAgainstMemcpy, stretched_levels, kStretchedLevels)
     ->UseManualTime()
     ->Iterations(kComposeIterations)
     ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(exportAgainstWrite, single_band, kSingleBandMode)
+BENCHMARK_CAPTURE(exportAgainstWrite, single_band, DisplayMode::SingleBand)
     ->Name("export/single_band")
     ->UseManualTime()
     ->Iterations(kExportIterations)
     ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(exportAgainstWrite, three_bands, kThreeBandMode)
+BENCHMARK_CAPTURE(exportAgainstWrite, three_bands, DisplayMode::ThreeBand)
     ->Name("export/three_bands")
     ->UseManualTime()
     ->Iterations(kExportIterations)

@@ -14,8 +14,8 @@
 #include "fuzz/support/fuzz_folder.h"
 #include "fuzz/support/fuzz_input.h"
 #include "fuzz/support/require.h"
+#include "paths/paths.h"
 #include "platform/platform.h"
-#include "product/paths.h"
 #include "view/band_change.h"
 #include "view/bitmap_file.h"
 #include "view/image_view.h"
@@ -100,7 +100,7 @@ void checkHistogram(const Histogram& histogram, std::int64_t pixels) {
 // The same file with lines half as long, measured as a fast-format band.
 bool measureNarrower(const BandImage& band, BandImage& narrower) {
     narrower.setPath(band.path());
-    return narrower.readGeometry(BandImage::kFastFormat, "FUZZ", "",
+    return narrower.readGeometry(BandFormat::Fast, "FUZZ", "",
                                  std::max(1, band.pixelsPerLine() / 2), band.lineCount());
 }
 
@@ -109,7 +109,7 @@ bool measureNarrower(const BandImage& band, BandImage& narrower) {
 // still read nothing outside a band's buffer.
 void showAndExport(BandImage& band, const Choices& choices) {
     ImageView view;
-    view.setMode(choices.threeBands ? kThreeBandMode : kSingleBandMode);
+    view.setMode(choices.threeBands ? DisplayMode::ThreeBand : DisplayMode::SingleBand);
     ChannelLevels levels;
     BandImage narrower;
     if (choices.narrowerGreen && measureNarrower(band, narrower)) {
@@ -137,7 +137,7 @@ void showAndExport(BandImage& band, const Choices& choices) {
 void measureLoadAndShow(const std::string& path, const Choices& choices) {
     BandImage band;
     band.setPath(path);
-    const int format = choices.fastFormat ? BandImage::kFastFormat : BandImage::kRecordFormat;
+    const BandFormat format = choices.fastFormat ? BandFormat::Fast : BandFormat::Record;
     if (!band.readGeometry(format, "FUZZ", "", choices.headerPixels, choices.headerLines))
         return;
     checkGeometry(band, choices.fastFormat && choices.doubledBand ? 2 : 1);

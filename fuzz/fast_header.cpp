@@ -11,8 +11,8 @@
 #include "band/band_image.h"
 #include "fuzz/support/fuzz_folder.h"
 #include "fuzz/support/require.h"
+#include "paths/paths.h"
 #include "platform/platform.h"
-#include "product/paths.h"
 #include "product/product_catalog.h"
 #include "tools/cli/command_scope.h"
 
@@ -31,7 +31,7 @@ std::int64_t held(std::int64_t value) {
 void measure(const char* fileName, int headerPixels, int headerLines, std::int64_t factor) {
     BandImage band;
     band.setPath(fuzzFolder().path(std::string("SCENE/") + fileName));
-    if (!band.readGeometry(BandImage::kFastFormat, "SYNTH-7", "MSR", headerPixels, headerLines))
+    if (!band.readGeometry(BandFormat::Fast, "SYNTH-7", "MSR", headerPixels, headerLines))
         return;
     require(!band.bandName().empty(), "a measured band has a name");
     require(band.pixelsPerLine() == headerPixels, "a line shows the header's pixels");

@@ -1,5 +1,6 @@
 // Arbitrary bytes as a label file, parsed from memory both as the file's text-mode
 // reading gives them and as they stand, then every lookup.
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -27,21 +28,22 @@ constexpr int kEntryNamesLookedUp = 16;
 // A pair lies in one 40-character column (39 for the first) around " : "; a
 // "Granule ID" value runs on into a second column.
 void checkEntries(const LabelFile& label) {
-    for (const LabelEntry* entry = label.head(); entry; entry = entry->next.get()) {
-        const std::size_t span = entry->name == "Granule ID" ? 80 : 40;
-        require(entry->name.size() + 3 + entry->value.size() <= span, "a pair fits its column");
-        require(entry->value.empty() || (entry->value.front() != ' ' && entry->value.back() != ' '),
+    for (const LabelEntry& entry : label.entries()) {
+        const std::size_t span = entry.name == "Granule ID" ? 80 : 40;
+        require(entry.name.size() + 3 + entry.value.size() <= span, "a pair fits its column");
+        require(entry.value.empty() || (entry.value.front() != ' ' && entry.value.back() != ' '),
                 "a value has no spaces at either end");
     }
 }
 
 // The first entry of each known key present leads the list, in table order.
 void checkPromotion(const LabelFile& label) {
-    const LabelEntry* position = label.head();
+    std::size_t position = 0;
     for (const std::string_view key : kKnownKeys) {
         if (const LabelEntry* first = label.findEntry(key, LabelFile::kMatch)) {
-            require(first == position, "the known keys lead the list in table order");
-            position = position->next.get();
+            require(first == &label.entries()[position],
+                    "the known keys lead the list in table order");
+            ++position;
         }
     }
 }
@@ -51,9 +53,12 @@ void lookUp(const LabelFile& label, std::string_view name) {
     const LabelEntry* before = label.findEntry(name, LabelFile::kBeforeMatch);
     const LabelEntry* after = label.findEntry(name, LabelFile::kAfterMatch);
     require(!match || match->name == name, "a match has the name looked for");
-    require(!match || (before ? before->next.get() == match : label.head() == match),
+    const LabelEntry* first = label.entries().empty() ? nullptr : &label.entries().front();
+    const LabelEntry* last = label.entries().empty() ? nullptr : &label.entries().back();
+    require(!match || (before ? before + 1 == match : first == match),
             "the entry before the match leads to it");
-    require(after == (match ? match->next.get() : nullptr), "the entry after follows the match");
+    require(after == (match && match != last ? match + 1 : nullptr),
+            "the entry after follows the match");
     require((label.valueOf(name) != nullptr) == (match != nullptr), "a value only for a match");
     require(match || label.integerOf(name) == -1, "no entry reads as -1");
     const LabelDate date = label.dateOf(name);
@@ -67,11 +72,10 @@ void lookUpEverything(const LabelFile& label) {
         lookUp(label, name);
     for (const std::string_view name : kOtherNames)
         lookUp(label, name);
-    int looked = 0;
-    for (const LabelEntry* entry = label.head(); entry && looked < kEntryNamesLookedUp;
-         entry = entry->next.get(), ++looked) {
-        lookUp(label, entry->name);
-    }
+    const std::size_t looked =
+        std::min(label.entries().size(), static_cast<std::size_t>(kEntryNamesLookedUp));
+    for (std::size_t i = 0; i < looked; ++i)
+        lookUp(label, label.entries()[i].name);
     label.satellite();
     label.sensor();
     label.logicalFormat();
@@ -82,11 +86,11 @@ void lookUpEverything(const LabelFile& label) {
 
 void parseAndLookUp(std::string_view text) {
     LabelFile label;
-    const int result = label.parseText(text);
+    const LabelParseResult result = label.parseText(text);
     const bool marked = text.find("ZEPHYRLAB") != std::string_view::npos;
-    require(result == (marked ? LabelFile::kOk : LabelFile::kMarkerMissing),
+    require(result == (marked ? LabelParseResult::Ok : LabelParseResult::MarkerMissing),
             "a marked text parses, an unmarked one is refused");
-    require(marked || label.head() == nullptr, "a refused text leaves no pairs");
+    require(marked || label.entries().empty(), "a refused text leaves no pairs");
     checkEntries(label);
     checkPromotion(label);
     lookUpEverything(label);

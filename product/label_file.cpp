@@ -6,6 +6,7 @@
 #include <new>
 
 #include "platform/platform.h"
+#include "text/decimal.h"
 
 namespace qm {
 namespace {
@@ -37,113 +38,69 @@ std::string_view clampedSpan(std::string_view text, std::size_t start, std::size
     return start >= text.size() ? std::string_view() : text.substr(start, count);
 }
 
-bool isWhiteSpace(char c) {
-    return c == ' ' || (c >= '\t' && c <= '\r');
-}
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
-std::size_t skipWhiteSpace(std::string_view text, std::size_t pos) {
-    while (pos < text.size() && isWhiteSpace(text[pos])) {
-        ++pos;
-    }
-    return pos;
-}
-
-// The C library's decimal reading, except that a digit run too long for 32 bits
-// stops at the nearest limit instead of overflowing.
-std::int32_t readDecimal(std::string_view text) {
-    std::size_t pos = skipWhiteSpace(text, 0);
-    const bool negative = pos < text.size() && text[pos] == '-';
-    if (pos < text.size() && (text[pos] == '-' || text[pos] == '+')) {
-        ++pos;
-    }
-    constexpr std::int64_t kMagnitudeCap = std::int64_t{1} << 31;
-    std::int64_t magnitude = 0;
-    for (; pos < text.size() && isDigit(text[pos]); ++pos) {
-        magnitude = std::min(magnitude * 10 + (text[pos] - '0'), kMagnitudeCap);
-    }
-    return static_cast<std::int32_t>(std::clamp<std::int64_t>(
-        negative ? -magnitude : magnitude, std::numeric_limits<std::int32_t>::min(),
-        std::numeric_limits<std::int32_t>::max()));
-}
-
 // A position past the end of the value reads as 0, like the missing parts of "1998".
 std::int32_t readDecimalAt(std::string_view text, std::size_t position) {
-    return position < text.size() ? readDecimal(text.substr(position)) : 0;
+    return position < text.size() ? decimalValue(text.substr(position)) : 0;
 }
 
 // The file's text with every line end as one '\n'; the text stays untouched on failure.
-int readLabelText(const std::string& path, std::string& text) {
+LabelParseResult readLabelText(const std::string& path, std::string& text) {
     const std::int64_t size = platform::fileSize(path);
     if (size < 0) {
-        return LabelFile::kSizeUnknown;
+        return LabelParseResult::SizeUnknown;
     }
     try {
         if (static_cast<std::uint64_t>(size) >= text.max_size()) {
-            return LabelFile::kNoMemory;
+            return LabelParseResult::NoMemory;
         }
         text.reserve(static_cast<std::size_t>(size) + 1);
         if (!platform::readTextFile(path, text)) {
-            return LabelFile::kCannotOpen;
+            return LabelParseResult::CannotOpen;
         }
     } catch (const std::bad_alloc&) {
-        return LabelFile::kNoMemory;
+        return LabelParseResult::NoMemory;
     }
-    return LabelFile::kOk;
+    return LabelParseResult::Ok;
 }
 
 }  // namespace
 
-LabelEntry::~LabelEntry() {
-    // Each step detaches the following entry before its predecessor is deleted, so
-    // every deletion sees an empty `next`.
-    std::unique_ptr<LabelEntry> rest = std::move(next);
-    while (rest) {
-        rest = std::move(rest->next);
-    }
-}
-
-int LabelFile::parse(const std::string& path) {
+LabelParseResult LabelFile::parse(const std::string& path) {
     std::string text;
-    const int readResult = readLabelText(path, text);
-    if (readResult != kOk) {
+    const LabelParseResult readResult = readLabelText(path, text);
+    if (readResult != LabelParseResult::Ok) {
         promoteKnownKeys();
         return readResult;
     }
     return parseText(text);
 }
 
-int LabelFile::parseText(std::string_view text) {
+LabelParseResult LabelFile::parseText(std::string_view text) {
     clear();
     if (text.find(kMarker) == std::string_view::npos) {
-        return kMarkerMissing;
+        return LabelParseResult::MarkerMissing;
     }
-    int result = kOk;
+    LabelParseResult result = LabelParseResult::Ok;
     try {
         appendPairsOf(text);
     } catch (const std::bad_alloc&) {
-        result = kNoMemory;
+        result = LabelParseResult::NoMemory;
     }
     promoteKnownKeys();
     return result;
 }
 
 void LabelFile::clear() {
-    head_.reset();
+    entries_.clear();
 }
 
 void LabelFile::appendPairsOf(std::string_view text) {
-    std::unique_ptr<LabelEntry>* tail = &head_;
     std::size_t lineStart = 0;
     while (text.size() - lineStart >= kLineSpan) {
         std::size_t columnStart = lineStart;
         for (const std::size_t width : kColumnWidths) {
-            if (std::unique_ptr<LabelEntry> entry = pairInColumn(text, columnStart, width)) {
-                *tail = std::move(entry);
-                tail = &(*tail)->next;
-            }
+            if (std::optional<LabelEntry> entry = pairInColumn(text, columnStart, width))
+                entries_.push_back(std::move(*entry));
             columnStart += width;
         }
         // A line may be shorter than its columns; the next one starts after the first
@@ -156,44 +113,38 @@ void LabelFile::appendPairsOf(std::string_view text) {
     }
 }
 
-std::unique_ptr<LabelEntry> LabelFile::pairInColumn(std::string_view text, std::size_t start,
-                                                    std::size_t width) {
+std::optional<LabelEntry> LabelFile::pairInColumn(std::string_view text, std::size_t start,
+                                                  std::size_t width) {
     const std::string_view column = clampedSpan(text, start, width);
     const std::size_t separator = column.find(kSeparator);
     if (separator == std::string_view::npos) {
-        return nullptr;
+        return std::nullopt;
     }
-    auto entry = std::make_unique<LabelEntry>();
-    entry->name.assign(column.substr(0, separator));
+    LabelEntry entry;
+    entry.name.assign(column.substr(0, separator));
     const std::string_view valueSpan =
-        entry->name == kGranuleId ? clampedSpan(text, start, 2 * width) : column;
-    entry->value.assign(valueSpan.substr(separator + kSeparator.size()));
-    trimSpaces(entry->value);
+        entry.name == kGranuleId ? clampedSpan(text, start, 2 * width) : column;
+    entry.value.assign(valueSpan.substr(separator + kSeparator.size()));
+    trimSpaces(entry.value);
     return entry;
 }
 
+// The first entry of each known key present moves to the front, in table order;
+// the other entries keep their order behind them. A list already in that order
+// (a failed read keeps the list it had) is left untouched, so its value texts stay
+// where they were lent.
 void LabelFile::promoteKnownKeys() {
-    // Walking the table backwards leaves its first key at the very front.
-    for (auto key = kKnownKeys.rbegin(); key != kKnownKeys.rend(); ++key) {
-        moveToFront(*key);
+    auto front = entries_.begin();
+    for (const std::string_view key : kKnownKeys) {
+        // The entries before `front` hold other keys, so this is the key's first entry.
+        const auto found = std::find_if(
+            front, entries_.end(), [key](const LabelEntry& entry) { return entry.name == key; });
+        if (found == entries_.end())
+            continue;
+        if (found != front)
+            std::rotate(front, found, found + 1);
+        ++front;
     }
-}
-
-void LabelFile::moveToFront(std::string_view name) {
-    if (!head_ || head_->name == name) {
-        return;
-    }
-    std::unique_ptr<LabelEntry>* link = &head_->next;
-    while (*link && (*link)->name != name) {
-        link = &(*link)->next;
-    }
-    if (!*link) {
-        return;
-    }
-    std::unique_ptr<LabelEntry> found = std::move(*link);
-    *link = std::move(found->next);
-    found->next = std::move(head_);
-    head_ = std::move(found);
 }
 
 void LabelFile::trimSpaces(std::string& text) {
@@ -203,23 +154,20 @@ void LabelFile::trimSpaces(std::string& text) {
 }
 
 const LabelEntry* LabelFile::findEntry(std::string_view name, int mode) const {
-    const LabelEntry* previous = nullptr;
-    for (const LabelEntry* entry = head_.get(); entry; entry = entry->next.get()) {
-        if (entry->name == name) {
-            switch (mode) {
-                case kMatch:
-                    return entry;
-                case kBeforeMatch:
-                    return previous;
-                case kAfterMatch:
-                    return entry->next.get();
-                default:
-                    return nullptr;
-            }
-        }
-        previous = entry;
+    const auto match = std::find_if(entries_.begin(), entries_.end(),
+                                    [name](const LabelEntry& entry) { return entry.name == name; });
+    if (match == entries_.end())
+        return nullptr;
+    switch (mode) {
+        case kMatch:
+            return &*match;
+        case kBeforeMatch:
+            return match == entries_.begin() ? nullptr : &*(match - 1);
+        case kAfterMatch:
+            return match + 1 == entries_.end() ? nullptr : &*(match + 1);
+        default:
+            return nullptr;
     }
-    return nullptr;
 }
 
 const char* LabelFile::valueOf(std::string_view name) const {
@@ -229,7 +177,7 @@ const char* LabelFile::valueOf(std::string_view name) const {
 
 std::int32_t LabelFile::integerOf(std::string_view name) const {
     const LabelEntry* entry = findEntry(name, kMatch);
-    return entry ? readDecimal(entry->value) : -1;
+    return entry ? decimalValue(entry->value) : -1;
 }
 
 LabelDate LabelFile::dateOf(std::string_view name) const {

@@ -4,24 +4,17 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace qm {
 
-// One name/value pair of a label file; the list is linked through `next`.
+// One name/value pair of a label file.
 struct LabelEntry {
-    LabelEntry() = default;
-    // Releases the entries that follow one at a time, so that a long list does not
-    // nest one destructor call per entry.
-    ~LabelEntry();
-    LabelEntry(const LabelEntry&) = delete;
-    LabelEntry& operator=(const LabelEntry&) = delete;
-
     std::string name;   // exactly as written in its column before " : "
     std::string value;  // spaces trimmed at both ends
-    std::unique_ptr<LabelEntry> next;
 };
 
 // A date read from a label value. Only dayOfMonth, month (1 to 12) and year (as
@@ -40,19 +33,22 @@ struct LabelDate {
     bool operator==(const LabelDate&) const = default;
 };
 
+// What LabelFile::parse() and parseText() give. The numbers are those the
+// command-line tool's reports write.
+enum class LabelParseResult : std::int32_t {
+    Ok = 0,
+    SizeUnknown = -1,
+    NoMemory = -2,
+    CannotOpen = -3,
+    MarkerMissing = -4,
+};
+
 // The pairs of one label file in file order, except that the known keys
 // ("Satellite", "Sensor", ...) lead the list after every load. Lookups take the
 // first entry whose name matches byte for byte. Value texts are lent: they stay
 // valid until the next load, clear() or the object's deletion.
 class LabelFile {
   public:
-    // Results of parse() and parseText().
-    static constexpr int kOk = 0;
-    static constexpr int kSizeUnknown = -1;
-    static constexpr int kNoMemory = -2;
-    static constexpr int kCannotOpen = -3;
-    static constexpr int kMarkerMissing = -4;
-
     // Modes of findEntry(): the match itself, the entry before it, the entry after it.
     static constexpr int kMatch = 0;
     static constexpr int kBeforeMatch = 1;
@@ -63,15 +59,15 @@ class LabelFile {
     LabelFile& operator=(const LabelFile&) = delete;
 
     // Loads the label file at the path (the program's own path form). A failure to
-    // size (-1), hold (-2) or open (-3) the file keeps the previous list; otherwise
-    // the list is replaced as by parseText().
-    int parse(const std::string& path);
+    // size, hold or open the file keeps the previous list; otherwise the list is
+    // replaced as by parseText().
+    LabelParseResult parse(const std::string& path);
     // Replaces the list by the pairs of the text (line ends already single '\n').
-    // Returns 0, -2 (the pairs completed so far stay) or -4 (no marker; list empty).
-    int parseText(std::string_view text);
+    // Ok, NoMemory (the pairs completed so far stay) or MarkerMissing (list empty).
+    LabelParseResult parseText(std::string_view text);
     void clear();
 
-    const LabelEntry* head() const { return head_.get(); }
+    const std::vector<LabelEntry>& entries() const { return entries_; }
     // nullptr when nothing matches, or when the wanted neighbour does not exist.
     const LabelEntry* findEntry(std::string_view name, int mode) const;
     const char* valueOf(std::string_view name) const;
@@ -90,13 +86,12 @@ class LabelFile {
 
   private:
     void appendPairsOf(std::string_view text);
-    static std::unique_ptr<LabelEntry> pairInColumn(std::string_view text, std::size_t start,
-                                                    std::size_t width);
+    static std::optional<LabelEntry> pairInColumn(std::string_view text, std::size_t start,
+                                                  std::size_t width);
     void promoteKnownKeys();
-    void moveToFront(std::string_view name);
     static void trimSpaces(std::string& text);
 
-    std::unique_ptr<LabelEntry> head_;
+    std::vector<LabelEntry> entries_;
 };
 
 }  // namespace qm

@@ -2,8 +2,10 @@
 
 #include <new>
 
+#include "paths/paths.h"
 #include "platform/platform.h"
-#include "product/paths.h"
+#include "text/ascii.h"
+#include "text/decimal.h"
 
 namespace qm {
 namespace {
@@ -14,10 +16,6 @@ constexpr std::size_t kHeaderLinesOffset = 864;
 constexpr char kLogicalFormatSection[] = "Logical Format";
 constexpr char kFileNameMaskSection[] = "FileNameMask";
 constexpr char kAnyFileMask[] = "*";
-
-const char* textOrEmpty(const char* text) {
-    return text ? text : "";
-}
 
 }  // namespace
 
@@ -69,8 +67,13 @@ bool ProductCatalog::discoverBands() {
     const std::vector<std::string> names = platform::findFiles(fileNameMask_);
     if (names.empty())
         return false;
+    // Read once for all the bands; without it no fast-format band can be added.
+    HeaderNumbers header;
+    if (formatCode_ == static_cast<int>(BandFormat::Fast) &&
+        !readFastFormatHeader(header.pixels, header.lines))
+        return false;
     for (const std::string& name : names) {
-        if (!addBand(directory, name))
+        if (!addBand(directory, name, header))
             return false;
     }
     return true;
@@ -82,10 +85,11 @@ BandImage* ProductCatalog::band(int index) const {
     return bands_[static_cast<std::size_t>(index)].get();
 }
 
-BandImage* ProductCatalog::addBand(const std::string& directory, const std::string& fileName) {
+BandImage* ProductCatalog::addBand(const std::string& directory, const std::string& fileName,
+                                   const HeaderNumbers& header) {
     if (bandCount() >= kMaxBands)
         return nullptr;
-    std::unique_ptr<BandImage> band = createBand(directory, fileName);
+    std::unique_ptr<BandImage> band = createBand(directory, fileName, header);
     if (!band)
         return nullptr;
     bands_.push_back(std::move(band));
@@ -93,7 +97,8 @@ BandImage* ProductCatalog::addBand(const std::string& directory, const std::stri
 }
 
 std::unique_ptr<BandImage> ProductCatalog::createBand(const std::string& directory,
-                                                      const std::string& fileName) const {
+                                                      const std::string& fileName,
+                                                      const HeaderNumbers& header) const {
     // A path longer than a path buffer would reach the band cut short; refuse it.
     const std::string path = directory + fileName;
     if (!platform::fitsPath(path))
@@ -101,18 +106,11 @@ std::unique_ptr<BandImage> ProductCatalog::createBand(const std::string& directo
     auto band = std::make_unique<BandImage>();
     if (!band->setPath(path))
         return nullptr;
-
-    int headerPixels = 0;
-    int headerLines = 0;
-    if (formatCode_ == BandImage::kFastFormat) {
-        if (!readFastFormatHeader(headerPixels, headerLines))
-            return nullptr;
-    } else if (formatCode_ != BandImage::kRecordFormat) {
+    const std::optional<BandFormat> format = bandFormatOf(formatCode_);
+    if (!format)
         return nullptr;
-    }
-    if (!band->readGeometry(formatCode_, satellite_, sensor_, headerPixels, headerLines)) {
+    if (!band->readGeometry(*format, satellite_, sensor_, header.pixels, header.lines))
         return nullptr;
-    }
     return band;
 }
 

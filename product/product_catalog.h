@@ -8,14 +8,15 @@
 #include <vector>
 
 #include "band/band_image.h"
+#include "platform/platform.h"
 
 namespace qm {
 
 class ProductCatalog {
   public:
     static constexpr int kMaxBands = 50;
-    // The file-name mask arrives through a 260-byte buffer: at most 259 characters.
-    static constexpr std::size_t kMaskBufferSize = 260;
+    // The file-name mask arrives through a path buffer: at most 259 characters.
+    static constexpr std::size_t kMaskBufferSize = platform::kMaxPath;
     // The product's fast-format header file, found in the product directory.
     static constexpr char kFastFormatHeaderPattern[] = "L7*_HRF.FST";
 
@@ -57,9 +58,17 @@ class ProductCatalog {
     const char* logicalFormat() const { return logicalFormat_; }
 
   private:
-    BandImage* addBand(const std::string& directory, const std::string& fileName);
-    std::unique_ptr<BandImage> createBand(const std::string& directory,
-                                          const std::string& fileName) const;
+    // The fast-format header's numbers, shared by every band of a fast-format product;
+    // both 0 for the record format, which ignores them.
+    struct HeaderNumbers {
+        int pixels = 0;
+        int lines = 0;
+    };
+
+    BandImage* addBand(const std::string& directory, const std::string& fileName,
+                       const HeaderNumbers& header);
+    std::unique_ptr<BandImage> createBand(const std::string& directory, const std::string& fileName,
+                                          const HeaderNumbers& header) const;
 
     const char* satellite_ = "";
     const char* sensor_ = "";

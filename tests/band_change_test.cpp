@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "band/band_image.h"
-#include "product/paths.h"
+#include "paths/paths.h"
 #include "tests/support/message_capture.h"
 #include "tests/support/product_files.h"
 #include "tests/support/temp_dir.h"
@@ -39,13 +39,13 @@ class BandChangeTest : public testing::Test {
         std::string pixels(static_cast<std::size_t>(pixelsPerLine) * lines, '\0');
         for (std::size_t i = 0; i < pixels.size(); ++i)
             pixels[i] = static_cast<char>(i % 250 + 1);
-        return keep(dir_.writeFile(name, pixels), BandImage::kFastFormat, pixelsPerLine, lines);
+        return keep(dir_.writeFile(name, pixels), BandFormat::Fast, pixelsPerLine, lines);
     }
 
     BandImage* recordBand(const std::string& name, std::uint32_t recordLength,
                           std::size_t records) {
         const test::RecordBand file{recordLength, records, "   0", "   0", {0, 0}, {0, 0}};
-        return keep(dir_.writeFile(name, file.bytes()), BandImage::kRecordFormat, 0, 0);
+        return keep(dir_.writeFile(name, file.bytes()), BandFormat::Record, 0, 0);
     }
 
     // A band whose file has gone after its geometry was read: it never loads.
@@ -58,7 +58,7 @@ class BandChangeTest : public testing::Test {
     // Shows the bands in three-band mode with the default pairs.
     void showThree(BandImage* red, BandImage* green, BandImage* blue) {
         ChannelLevels levels;
-        view_.setMode(kThreeBandMode);
+        view_.setMode(DisplayMode::ThreeBand);
         ASSERT_TRUE(changeBands(view_, {red, green, blue}, levels, kOwner));
     }
 
@@ -66,11 +66,11 @@ class BandChangeTest : public testing::Test {
     ImageView view_;
 
   private:
-    BandImage* keep(const std::string& path, int formatCode, int pixels, int lines) {
+    BandImage* keep(const std::string& path, BandFormat format, int pixels, int lines) {
         bands_.push_back(std::make_unique<BandImage>());
         BandImage* band = bands_.back().get();
         EXPECT_TRUE(band->setPath(path));
-        EXPECT_TRUE(band->readGeometry(formatCode, "SAT1", "OPT", pixels, lines));
+        EXPECT_TRUE(band->readGeometry(format, "SAT1", "OPT", pixels, lines));
         return band;
     }
 
@@ -152,7 +152,7 @@ TEST_F(BandChangeTest, SingleBandModeShowsTheFirstChoiceAndFreesTheOneBefore) {
     BandImage* before = fastBand("A_B1.FST", 5, 4);
     BandImage* grey = fastBand("B_B2.FST", 5, 4);
     ChannelLevels levels;
-    view_.setMode(kSingleBandMode);
+    view_.setMode(DisplayMode::SingleBand);
     ASSERT_TRUE(changeBands(view_, {before, nullptr, nullptr}, levels, kOwner));
     levels[0] = {100, 40};
     view_.applyLevels(levels);
@@ -196,19 +196,19 @@ TEST_F(BandChangeTest, TrueColourLevelsAreRefusedWithTheirMessages) {
     enum class Green { None, Loads, FailsToLoad };
     struct Refusal {
         const char* name;
-        std::int32_t mode;
+        DisplayMode mode;
         Green green;
         const char* text;
         const char* caption;
         unsigned style;
     };
     const Refusal cases[] = {
-        {"single-band mode", kSingleBandMode, Green::Loads, texts::kThreeBandsNeeded,
+        {"single-band mode", DisplayMode::SingleBand, Green::Loads, texts::kThreeBandsNeeded,
          texts::kThreeBandsNeededCaption, platform::kMbOk},
-        {"a channel without a band", kThreeBandMode, Green::None, texts::kThreeBandsNeeded,
+        {"a channel without a band", DisplayMode::ThreeBand, Green::None, texts::kThreeBandsNeeded,
          texts::kThreeBandsNeededCaption, platform::kMbOk},
-        {"a band without a histogram", kThreeBandMode, Green::FailsToLoad, texts::kNoHistogram,
-         "ERROR", platform::kMbIconError},
+        {"a band without a histogram", DisplayMode::ThreeBand, Green::FailsToLoad,
+         texts::kNoHistogram, "ERROR", platform::kMbIconError},
     };
     for (const Refusal& c : cases) {
         SCOPED_TRACE(c.name);

@@ -3,11 +3,13 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "band/band_image.h"
-#include "product/paths.h"
+#include "paths/paths.h"
 #include "tests/support/temp_dir.h"
 
 namespace qm {
@@ -63,10 +65,10 @@ class BandGeometryTest : public testing::Test {
 
     // Writes the band file and reads its geometry as a SAT1/OPT product would.
     bool measure(BandImage& band, std::string_view fileName, const std::string& bytes,
-                 int formatCode = BandImage::kRecordFormat, int headerPixels = 0,
+                 BandFormat format = BandFormat::Record, int headerPixels = 0,
                  int headerLines = 0) const {
         EXPECT_TRUE(band.setPath(dir_.writeFile(fileName, bytes)));
-        return band.readGeometry(formatCode, "SAT1", "OPT", headerPixels, headerLines);
+        return band.readGeometry(format, "SAT1", "OPT", headerPixels, headerLines);
     }
 
     test::TempDir dir_;
@@ -214,11 +216,11 @@ TEST_F(BandGeometryTest, RefusesBandsThatCannotBeRead) {
     BandImage missing;
     ASSERT_TRUE(missing.setPath(dir_.path("MISSING.DAT")));
     EXPECT_EQ(missing.fileSize(), -1);
-    EXPECT_FALSE(missing.readGeometry(BandImage::kRecordFormat, "SAT1", "OPT", 0, 0));
+    EXPECT_FALSE(missing.readGeometry(BandFormat::Record, "SAT1", "OPT", 0, 0));
 
     BandImage folder;
     ASSERT_TRUE(folder.setPath(dir_.makeDir("FOLDER.DAT")));
-    EXPECT_FALSE(folder.readGeometry(BandImage::kRecordFormat, "SAT1", "OPT", 0, 0));
+    EXPECT_FALSE(folder.readGeometry(BandFormat::Record, "SAT1", "OPT", 0, 0));
 }
 
 TEST_F(BandGeometryTest, FileTooLargeForThirtyTwoBitsHasNoSize) {
@@ -233,7 +235,7 @@ TEST_F(BandGeometryTest, FileTooLargeForThirtyTwoBitsHasNoSize) {
     BandImage band;
     ASSERT_TRUE(band.setPath(path));
     EXPECT_EQ(band.fileSize(), -1);
-    EXPECT_FALSE(band.readGeometry(BandImage::kRecordFormat, "SAT1", "OPT", 0, 0));
+    EXPECT_FALSE(band.readGeometry(BandFormat::Record, "SAT1", "OPT", 0, 0));
 #endif
 }
 
@@ -261,8 +263,7 @@ TEST_F(BandGeometryTest, FastFormatTakesTheHeaderNumbersAndDoublesBand80) {
         SCOPED_TRACE(std::string(c.fileName) + " " + std::to_string(c.headerPixels) + " " +
                      std::to_string(c.headerLines));
         BandImage band;
-        ASSERT_TRUE(
-            measure(band, c.fileName, "", BandImage::kFastFormat, c.headerPixels, c.headerLines));
+        ASSERT_TRUE(measure(band, c.fileName, "", BandFormat::Fast, c.headerPixels, c.headerLines));
         EXPECT_EQ(band.recordLength(), c.recordLength);
         EXPECT_EQ(band.lineCount(), c.lineCount);
         EXPECT_EQ(band.pixelsPerLine(), c.headerPixels);
@@ -274,20 +275,19 @@ TEST_F(BandGeometryTest, FastFormatTakesTheHeaderNumbersAndDoublesBand80) {
 TEST_F(BandGeometryTest, BandKeyComesFromTheEndOfTheFileName) {
     const struct {
         const char* path;
-        int formatCode;
+        BandFormat format;
         const char* key;
     } cases[] = {
-        {"D:\\P\\SCENE_B3.DAT", BandImage::kRecordFormat, "BAND3"},
-        {"D:\\P\\SCENE_B80.FST", BandImage::kFastFormat, "BAND80"},
-        {"D:\\P\\SCENE_B80.FST", 0, ""},
-        {"D:\\P\\SCENE_B80.FST", 3, ""},
-        {"B.DAT", BandImage::kRecordFormat, "BANDB"},
-        {"B.DAT", BandImage::kFastFormat, ""},
+        {"D:\\P\\SCENE_B3.DAT", BandFormat::Record, "BAND3"},
+        {"D:\\P\\SCENE_B80.FST", BandFormat::Fast, "BAND80"},
+        {"B.DAT", BandFormat::Record, "BANDB"},
+        {"B.DAT", BandFormat::Fast, ""},
     };
     for (const auto& c : cases) {
         BandImage band;
         ASSERT_TRUE(band.setPath(c.path));
-        EXPECT_EQ(band.bandKey(c.formatCode), c.key) << c.path << " format " << c.formatCode;
+        EXPECT_EQ(band.bandKey(c.format), c.key)
+            << c.path << " format " << static_cast<int>(c.format);
     }
 }
 
@@ -312,7 +312,7 @@ TEST_F(BandGeometryTest, DisplayNameComesFromTheBandLayoutSection) {
     for (const auto& c : cases) {
         BandImage band;
         ASSERT_TRUE(band.setPath(dir_.writeFile(c.fileName, bytes)));
-        EXPECT_TRUE(band.readGeometry(BandImage::kRecordFormat, c.satellite, c.sensor, 0, 0));
+        EXPECT_TRUE(band.readGeometry(BandFormat::Record, c.satellite, c.sensor, 0, 0));
         EXPECT_EQ(band.bandName(), c.name) << c.fileName;
     }
 }
@@ -322,10 +322,16 @@ TEST_F(BandGeometryTest, DisplayNameStaysWhenTheGeometryFails) {
     BandImage broken;
     EXPECT_FALSE(measure(broken, "SCENE_B3.DAT", RecordFile(100, 3).bigEndian(8, 0, 4).bytes()));
     EXPECT_EQ(broken.bandName(), "Red");
+}
 
-    BandImage unknownFormat;
-    EXPECT_FALSE(measure(unknownFormat, "SCENE_B3.DAT", RecordFile(100, 3).bytes(), 3));
-    EXPECT_EQ(unknownFormat.bandName(), "");
+// A configuration code other than 1 or 2 names no format, so no band is made of it.
+TEST(BandFormat, OnlyCodesOneAndTwoNameAFormat) {
+    const std::pair<int, std::optional<BandFormat>> cases[] = {
+        {1, BandFormat::Record}, {2, BandFormat::Fast}, {0, std::nullopt},
+        {3, std::nullopt},       {-1, std::nullopt},    {257, std::nullopt},
+    };
+    for (const auto& [code, format] : cases)
+        EXPECT_EQ(bandFormatOf(code), format) << code;
 }
 
 TEST(BandGeometry, BigEndianValueWrapsInThirtyTwoBits) {
@@ -364,16 +370,6 @@ TEST(BandGeometry, ReadBigEndianAtCountsBytesOutsideTheFileAsZero) {
     int untouched = 77;
     EXPECT_FALSE(readBigEndianAt(dir.path("MISSING.DAT"), 0, 4, untouched));
     EXPECT_EQ(untouched, 77);
-}
-
-TEST(BandGeometry, DecimalTextSaturatesInsteadOfOverflowing) {
-    EXPECT_EQ(decimalValue(" \t+42x"), 42);
-    EXPECT_EQ(decimalValue("-17"), -17);
-    EXPECT_EQ(decimalValue("x1"), 0);
-    EXPECT_EQ(decimalValue(""), 0);
-    EXPECT_EQ(decimalValue("99999999999999999999"), INT32_MAX);
-    EXPECT_EQ(decimalValue("-2147483648"), INT32_MIN);
-    EXPECT_EQ(decimalValue("-99999999999"), INT32_MIN);
 }
 
 }  // namespace

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "band/band_image.h"
-#include "product/paths.h"
+#include "paths/paths.h"
 #include "tests/support/message_capture.h"
 #include "tests/support/temp_dir.h"
 
@@ -90,15 +90,14 @@ class BandPixelsTest : public testing::Test {
 
     void measureRecordBand(BandImage& band, const std::string& bytes) const {
         ASSERT_TRUE(band.setPath(dir_.writeFile("SCENE_B1.DAT", bytes)));
-        ASSERT_TRUE(band.readGeometry(BandImage::kRecordFormat, "SAT1", "OPT", 0, 0));
+        ASSERT_TRUE(band.readGeometry(BandFormat::Record, "SAT1", "OPT", 0, 0));
     }
 
     // The fast format measures from the header numbers alone; the file need not exist.
     void measureFastBand(BandImage& band, const std::string& fileName, int headerPixels,
                          int headerLines) const {
         ASSERT_TRUE(band.setPath(dir_.path(fileName)));
-        ASSERT_TRUE(
-            band.readGeometry(BandImage::kFastFormat, "SAT1", "OPT", headerPixels, headerLines));
+        ASSERT_TRUE(band.readGeometry(BandFormat::Fast, "SAT1", "OPT", headerPixels, headerLines));
     }
 
     test::TempDir dir_;

@@ -56,7 +56,7 @@ Bytes band(std::size_t count, int first) {
 
 using ChannelPixels = std::array<const std::uint8_t*, 3>;
 
-const LevelTable kFullRange = levelTable(mapLevel, {0, 255});
+const LevelTable kFullRange = levelTable(mapLevel, {255, 0});
 
 class BitmapFileTest : public testing::Test {
   protected:
@@ -68,7 +68,7 @@ class BitmapFileTest : public testing::Test {
             if (pixels[k])
                 sources[k] = {pixels[k], std::int64_t{width} * height, tables[k]};
         }
-        const auto layout = bitmapFileLayout(mode, width, height);
+        const auto layout = bitmapFileLayout(DisplayMode{mode}, width, height);
         EXPECT_TRUE(layout.has_value());
         const std::string path = dir_.path("out.bmp");
         platform::File file;
@@ -152,7 +152,7 @@ TEST_F(BitmapFileTest, ManyRowsKeepOrderLevelsAndAZeroChannelWithoutABand) {
     const std::int32_t width = 101, height = 1000;
     const auto count = static_cast<std::size_t>(width * height);
     const Bytes red = band(count, 3), blue = band(count, 50);
-    const LevelTable narrow = levelTable(mapLevel, {50, 150});
+    const LevelTable narrow = levelTable(mapLevel, {150, 50});
     const FileRows rows = readRows(
         exportFile(3, width, height, {red.data(), nullptr, blue.data()}, {narrow, narrow, narrow}));
 
@@ -172,7 +172,7 @@ TEST_F(BitmapFileTest, RowsMappedThroughLevelFormsAreTheTablesBytesAcrossPieces)
     const std::int32_t width = 1001, height = 700;
     const auto count = static_cast<std::size_t>(width * height);
     const Bytes red = band(count, 3), green = band(count, 20), blue = band(count, 50);
-    const InputLevels redLevels{50, 150}, greenLevels{0, 255}, blueLevels{220, -30};
+    const LevelRange redLevels{150, 50}, greenLevels{255, 0}, blueLevels{-30, 220};
     const ChannelSources sources{bandSource(red.data(), std::int64_t{count}, redLevels),
                                  bandSource(green.data(), std::int64_t{count}, greenLevels),
                                  bandSource(blue.data(), std::int64_t{count}, blueLevels)};
@@ -183,7 +183,7 @@ TEST_F(BitmapFileTest, RowsMappedThroughLevelFormsAreTheTablesBytesAcrossPieces)
 
     for (const int mode : {1, 3}) {
         SCOPED_TRACE("mode " + std::to_string(mode));
-        const auto layout = bitmapFileLayout(mode, width, height);
+        const auto layout = bitmapFileLayout(DisplayMode{mode}, width, height);
         ASSERT_TRUE(layout.has_value());
         const std::string path = dir_.path("pieces.bmp");
         platform::File file;
@@ -239,16 +239,16 @@ TEST(BitmapLayoutTest, RefusesWhatTheFileOrItsSizeFieldCannotHold) {
         {1, 4, -1, false},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(bitmapFileLayout(c.mode, c.width, c.height).has_value(), c.accepted)
+        EXPECT_EQ(bitmapFileLayout(DisplayMode{c.mode}, c.width, c.height).has_value(), c.accepted)
             << "mode " << c.mode << ", " << c.width << " x " << c.height;
     }
-    EXPECT_EQ(bitmapFileLayout(1, 4, 1073741554)->fileSize, 4294967294u);
+    EXPECT_EQ(bitmapFileLayout(DisplayMode::SingleBand, 4, 1073741554)->fileSize, 4294967294u);
 }
 
 TEST_F(BitmapFileTest, WritersRefuseAMismatchedLayoutAndReportAFailedWrite) {
     const Bytes pixels = band(20, 0);
-    const BitmapFileLayout grey = *bitmapFileLayout(1, 5, 4);
-    const BitmapFileLayout colour = *bitmapFileLayout(3, 5, 4);
+    const BitmapFileLayout grey = *bitmapFileLayout(DisplayMode::SingleBand, 5, 4);
+    const BitmapFileLayout colour = *bitmapFileLayout(DisplayMode::ThreeBand, 5, 4);
     platform::File file;
     ASSERT_TRUE(file.open(dir_.path("out.bmp"), platform::File::Mode::Write));
     const ChannelSource source{pixels.data(), 20, kFullRange};

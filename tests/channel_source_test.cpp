@@ -14,8 +14,8 @@ using Bytes = std::vector<std::uint8_t>;
 TEST(ChannelSourceRow, GreyRowTakesTheTableAndGivesZeroOutsideTheBuffer) {
     const Bytes pixels{40, 50, 100, 150, 200, 10};
     // Reversed levels map 0 to 255, so a 0 outside the buffer is not the table's.
-    const ChannelSource narrow = bandSource(pixels.data(), 6, {50, 150});
-    const ChannelSource reversed = bandSource(pixels.data(), 6, {150, 50});
+    const ChannelSource narrow = bandSource(pixels.data(), 6, {150, 50});
+    const ChannelSource reversed = bandSource(pixels.data(), 6, {50, 150});
     struct Case {
         const ChannelSource* source;
         std::int64_t rowStart;
@@ -40,9 +40,9 @@ TEST(ChannelSourceRow, ColourRowTakesBlueFromChannelTwoAndClipsEachChannelToItsB
     const Bytes red{1, 2, 3, 4, 5, 6, 7, 8};
     const Bytes green{11, 12, 13, 14, 15, 16, 17, 18};
     const Bytes shortBlue{21, 22, 23, 24, 25};  // a band of other geometry: fewer pixels
-    const ChannelSources sources{bandSource(red.data(), 8, {0, 255}),
-                                 bandSource(green.data(), 8, {0, 255}),
-                                 bandSource(shortBlue.data(), 5, {255, 0})};
+    const ChannelSources sources{bandSource(red.data(), 8, {255, 0}),
+                                 bandSource(green.data(), 8, {255, 0}),
+                                 bandSource(shortBlue.data(), 5, {0, 255})};
     Bytes out(9, 0xAA);
     // Indices 2, 4, 6: the third lies past the blue buffer.
     mapColourRow(sources, 2, 0, 2, 3, out.data());

@@ -425,7 +425,7 @@ TEST_F(CliExportTest, AutomaticTrueColourLevelsComeFromTheBandsStatistics) {
         const json& band = bands[numbers[c] - 1];
         statistics[c] = {band["mean"].get<std::int32_t>(), band["deviation"].get<std::int32_t>()};
     }
-    const std::array<InputLevels, 3> levels = trueColourLevels(statistics);
+    const std::array<LevelRange, 3> levels = trueColourLevels(statistics);
     Lines channels[3];
     for (int c = 0; c < 3; ++c) {
         channels[c] = mapped(bandLines(numbers[c]), levelTable(mapLevel, levels[c]));

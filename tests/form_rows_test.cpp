@@ -42,15 +42,15 @@ std::unique_ptr<std::uint8_t[]> lineOf(std::size_t size, int seed) {
 
 struct Pair {
     const char* name;
-    InputLevels levels;
+    LevelRange levels;
 };
 
 // One pair of each kind the forms tell apart, and slopes of every size and sign.
-const Pair kPairs[] = {{"identity", {0, 255}},         {"constant", {7, 7}},
-                       {"narrow", {50, 150}},          {"a hair below", {0, 100}},
-                       {"wide", {-100, 300}},          {"reversed", {200, 100}},
-                       {"steepest", {0, 1}},           {"steepest down", {1, 0}},
-                       {"beyond the top", {300, 900}}, {"all clamped", {-900, -800}}};
+const Pair kPairs[] = {{"identity", {255, 0}},         {"constant", {7, 7}},
+                       {"narrow", {150, 50}},          {"a hair below", {100, 0}},
+                       {"wide", {300, -100}},          {"reversed", {100, 200}},
+                       {"steepest", {1, 0}},           {"steepest down", {0, 1}},
+                       {"beyond the top", {900, 300}}, {"all clamped", {-800, -900}}};
 
 LevelForm formOf(const Pair& pair) {
     const std::optional<LevelForm> form = levelForm(levelTable(mapLevel, pair.levels), pair.levels);

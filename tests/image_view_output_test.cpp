@@ -10,8 +10,8 @@
 
 #include "band/band_image.h"
 #include "band/histogram.h"
+#include "paths/paths.h"
 #include "platform/platform.h"
-#include "product/paths.h"
 #include "tests/support/temp_dir.h"
 #include "view/image_view.h"
 #include "view/levels.h"
@@ -42,12 +42,12 @@ class ImageViewOutputTest : public testing::Test {
         }
         auto band = std::make_unique<BandImage>();
         EXPECT_TRUE(band->setPath(dir_.writeFile(name, bytes)));
-        EXPECT_TRUE(band->readGeometry(BandImage::kFastFormat, "S", "O", pixelsPerLine, lines));
+        EXPECT_TRUE(band->readGeometry(BandFormat::Fast, "S", "O", pixelsPerLine, lines));
         bands_.push_back(std::move(band));
         return bands_.back().get();
     }
 
-    void show(ImageView& view, int mode, BandImage* red, BandImage* green, BandImage* blue,
+    void show(ImageView& view, DisplayMode mode, BandImage* red, BandImage* green, BandImage* blue,
               const ChannelLevels& levels = {}) {
         view.setMode(mode);
         view.setChannels(red, green, blue);
@@ -82,7 +82,7 @@ Bytes expectedPixel(const ImageView& view, int i, int j) {
             continue;
         const Histogram& h = *band->histogram();
         const std::uint8_t pixel = band->pixels()[line * view.pixelsPerLine() + column];
-        bgr[2 - k] = mapLevel(pixel, {h.lowLevel, h.highLevel});
+        bgr[2 - k] = mapLevel(pixel, {h.highLevel, h.lowLevel});
     }
     return bgr;
 }
@@ -127,7 +127,7 @@ TEST_F(ImageViewOutputTest, ComposedPixelsFollowZoomOriginAndLevels) {
     BandImage* blue = makeBand("B_B3.FST", 30, 20, 2);
     for (const Case& c : cases) {
         ImageView view;
-        show(view, kThreeBandMode, red, green, blue, c.levels);
+        show(view, DisplayMode::ThreeBand, red, green, blue, c.levels);
         view.setZoom(c.zoom);
         view.setOrigin(c.scrollX, c.scrollY);
         ASSERT_TRUE(view.prepareBuffer(c.width, c.height)) << c.what;
@@ -151,7 +151,7 @@ TEST_F(ImageViewOutputTest, WidePicturesComposeAsTheRuleSaysAtEveryZoom) {
                                          std::to_string(scroll) + ", high " +
                                          std::to_string(levels[0].high);
                 ImageView view;
-                show(view, kThreeBandMode, red, green, blue, levels);
+                show(view, DisplayMode::ThreeBand, red, green, blue, levels);
                 view.setZoom(zoom);
                 view.setOrigin(scroll, scroll);
                 ASSERT_TRUE(view.prepareBuffer(270, 7)) << what;
@@ -165,7 +165,7 @@ TEST_F(ImageViewOutputTest, WidePicturesComposeAsTheRuleSaysAtEveryZoom) {
 TEST_F(ImageViewOutputTest, TopRowShowsTheLastBufferLineAndTheRestIsBlack) {
     BandImage* band = makeBand("A_B1.FST", 300, 200, 0);
     ImageView view;
-    show(view, kSingleBandMode, band, nullptr, nullptr);
+    show(view, DisplayMode::SingleBand, band, nullptr, nullptr);
     ASSERT_TRUE(view.prepareBuffer(500, 400));
     ASSERT_TRUE(view.compose());
 
@@ -185,21 +185,21 @@ TEST_F(ImageViewOutputTest, MissingChannelIsZeroAndNothingShownComposesNothing) 
     BandImage* green = makeBand("G_B2.FST", 6, 4, 1);
     ImageView view;
     EXPECT_FALSE(view.compose());
-    show(view, kThreeBandMode, red, green, nullptr);
+    show(view, DisplayMode::ThreeBand, red, green, nullptr);
     ASSERT_TRUE(view.prepareBuffer(6, 4));
     ASSERT_TRUE(view.compose());
     for (int i = 0; i < 4; ++i) {
         for (int j = 0; j < 6; ++j)
             EXPECT_EQ(view.displayBits()[i * view.rowStride() + 3 * j], 0) << i << "," << j;
     }
-    view.setMode(kSingleBandMode);
+    view.setMode(DisplayMode::SingleBand);
     EXPECT_FALSE(view.compose());
 }
 
 TEST_F(ImageViewOutputTest, OriginsFarPastThePictureGiveBlackWithoutOverflow) {
     BandImage* band = makeBand("A_B1.FST", 8, 8, 0);
     ImageView view;
-    show(view, kSingleBandMode, band, nullptr, nullptr);
+    show(view, DisplayMode::SingleBand, band, nullptr, nullptr);
     view.setZoom(32);
     view.setOrigin(std::numeric_limits<std::int32_t>::max(),
                    std::numeric_limits<std::int32_t>::max());
@@ -214,7 +214,7 @@ TEST_F(ImageViewOutputTest, ChannelOfSmallerGeometryIsNeverReadPastItsBuffer) {
     BandImage* red = makeBand("R_B1.FST", 4, 3, 0);
     BandImage* blue = makeBand("B_B3.FST", 6, 5, 2);
     ImageView view;
-    show(view, kThreeBandMode, red, nullptr, blue, {{{0, 255}, {}, {}}});
+    show(view, DisplayMode::ThreeBand, red, nullptr, blue, {{{0, 255}, {}, {}}});
     ASSERT_TRUE(view.prepareBuffer(6, 5));
     ASSERT_TRUE(view.compose());
     // Red has 12 pixels: the top rows (buffer lines 2 to 4) lie past them in full.
@@ -233,7 +233,7 @@ TEST_F(ImageViewOutputTest, ChannelOfSmallerGeometryIsNeverReadPastItsBuffer) {
 TEST_F(ImageViewOutputTest, ExportIsTheWholePictureWhateverTheZoomAndOrigin) {
     BandImage* band = makeBand("A_B1.FST", 5, 2, 0);
     ImageView view;
-    show(view, kSingleBandMode, band, nullptr, nullptr);
+    show(view, DisplayMode::SingleBand, band, nullptr, nullptr);
     const Bytes first = exported(view, "first.bmp");
     ASSERT_EQ(first.size(), 1094u);
     // Full-range levels: the rows are the band's buffer lines, line 0 first.
@@ -255,7 +255,7 @@ TEST_F(ImageViewOutputTest, ExportReplacesAnOldFileAndRefusesWhatItCannotWrite) 
     EXPECT_FALSE(view.exportBitmap(dir_.path("nothing.bmp")));
     EXPECT_FALSE(std::filesystem::exists(dir_.native("nothing.bmp")));
 
-    show(view, kThreeBandMode, red, nullptr, blue);
+    show(view, DisplayMode::ThreeBand, red, nullptr, blue);
     dir_.writeFile("out.bmp", std::string(5000, 'x'));
     const Bytes file = exported(view);
     ASSERT_EQ(file.size(), 94u);

@@ -8,8 +8,8 @@
 #include <string>
 
 #include "band/band_image.h"
+#include "paths/paths.h"
 #include "platform/window.h"
-#include "product/paths.h"
 #include "tests/support/message_capture.h"
 #include "tests/support/temp_dir.h"
 #include "view/image_view.h"
@@ -33,8 +33,7 @@ class ImageViewTest : public testing::Test {
             name, std::string(static_cast<std::size_t>(pixelsPerLine) * lines, value));
         auto band = std::make_unique<BandImage>();
         EXPECT_TRUE(band->setPath(path));
-        EXPECT_TRUE(
-            band->readGeometry(BandImage::kFastFormat, "SAT1", "OPT", pixelsPerLine, lines));
+        EXPECT_TRUE(band->readGeometry(BandFormat::Fast, "SAT1", "OPT", pixelsPerLine, lines));
         return band;
     }
 
@@ -52,7 +51,7 @@ TEST_F(ImageViewTest, SingleBandModeShowsTheFirstBandOnAllThreeChannels) {
     auto grey = makeBand("G_B1.FST", 5, 4);
     auto unused = makeBand("U_B2.FST", 5, 4);
     ImageView view;
-    view.setMode(kSingleBandMode);
+    view.setMode(DisplayMode::SingleBand);
     view.setChannels(grey.get(), unused.get(), nullptr);
 
     for (int k = 0; k < 3; ++k)
@@ -65,7 +64,7 @@ TEST_F(ImageViewTest, ThreeBandModeKeepsAnEmptyChannelAndTheLastBandsGeometry) {
     auto red = makeBand("R_B1.FST", 8, 2);
     auto blue = makeBand("B_B3.FST", 5, 4);
     ImageView view;
-    view.setMode(kThreeBandMode);
+    view.setMode(DisplayMode::ThreeBand);
     view.setChannels(red.get(), nullptr, blue.get());
 
     EXPECT_EQ(view.channel(0), red.get());
@@ -92,7 +91,7 @@ TEST_F(ImageViewTest, WithoutAModeNothingIsAssignedOrLoaded) {
 TEST_F(ImageViewTest, AssigningBandsStartsAgainAtZoomOneAndTheTopLeft) {
     auto band = makeBand("A_B1.FST", 5, 4);
     ImageView view;
-    view.setMode(kSingleBandMode);
+    view.setMode(DisplayMode::SingleBand);
     view.setChannels(band.get(), nullptr, nullptr);
     view.setZoom(4);
     view.setOrigin(3, 2);
@@ -106,11 +105,11 @@ TEST_F(ImageViewTest, AssigningBandsStartsAgainAtZoomOneAndTheTopLeft) {
 TEST_F(ImageViewTest, ModeChangeFreesThePixelsButKeepsZoomOriginAndHistogram) {
     auto band = makeBand("A_B1.FST", 5, 4);
     ImageView view;
-    view.setMode(kSingleBandMode);
+    view.setMode(DisplayMode::SingleBand);
     view.setChannels(band.get(), nullptr, nullptr);
     view.setZoom(3);
     view.setOrigin(2, 1);
-    view.setMode(kThreeBandMode);
+    view.setMode(DisplayMode::ThreeBand);
 
     EXPECT_EQ(band->pixels(), nullptr);
     EXPECT_NE(band->histogram(), nullptr);
@@ -128,7 +127,7 @@ TEST_F(ImageViewTest, FailedLoadIsReportedOnceAndLaterChannelsStayUnloaded) {
     auto blue = makeBand("B_B3.FST", 5, 4);
     test::MessageCapture capture;
     ImageView view;
-    view.setMode(kThreeBandMode);
+    view.setMode(DisplayMode::ThreeBand);
     view.setChannels(red.get(), green.get(), blue.get());
 
     ASSERT_EQ(capture.boxes().size(), 1u);
@@ -162,7 +161,7 @@ TEST_F(ImageViewTest, NegativeOriginCoordinatesLeaveThatCoordinate) {
 TEST_F(ImageViewTest, ChannelOutsideTheThreeIsNone) {
     auto band = makeBand("A_B1.FST", 2, 2);
     ImageView view;
-    view.setMode(kSingleBandMode);
+    view.setMode(DisplayMode::SingleBand);
     view.setChannels(band.get(), nullptr, nullptr);
     EXPECT_EQ(view.channel(3), nullptr);
     EXPECT_EQ(view.channel(-1), nullptr);
@@ -190,7 +189,7 @@ TEST_F(ImageViewTest, FitToWindowDividesByTheFreeAreaAndAddsOne) {
         });
         auto band = makeBand("F_B1.FST", c.pixelsPerLine, c.lines);
         ImageView view;
-        view.setMode(kSingleBandMode);
+        view.setMode(DisplayMode::SingleBand);
         view.setChannels(band.get(), nullptr, nullptr);
         ASSERT_TRUE(view.prepareBuffer(c.outputWidth, c.outputHeight)) << c.what;
         view.setZoom(5);
@@ -203,7 +202,7 @@ TEST_F(ImageViewTest, FitToWindowBeforeTheFirstDisplayKeepsTheZoom) {
     platform::setClientSizeHandler([](void*) { return platform::ClientSize{971, 551}; });
     auto band = makeBand("F_B1.FST", 6, 6000);
     ImageView view;
-    view.setMode(kSingleBandMode);
+    view.setMode(DisplayMode::SingleBand);
     view.setChannels(band.get(), nullptr, nullptr);
     view.setZoom(2);
     view.fitToWindow();
@@ -223,11 +222,10 @@ TEST_F(ImageViewTest, BandWithoutAPictureShowsNothingAndLeavesTheZoom) {
         SCOPED_TRACE(std::to_string(c.pixelsPerLine) + " x " + std::to_string(c.lines));
         BandImage empty;
         ASSERT_TRUE(empty.setPath(dir_.writeFile("E_B2.FST", "")));
-        ASSERT_TRUE(
-            empty.readGeometry(BandImage::kFastFormat, "SAT1", "OPT", c.pixelsPerLine, c.lines));
+        ASSERT_TRUE(empty.readGeometry(BandFormat::Fast, "SAT1", "OPT", c.pixelsPerLine, c.lines));
         test::MessageCapture capture;
         ImageView view;
-        view.setMode(kSingleBandMode);
+        view.setMode(DisplayMode::SingleBand);
         view.setChannels(picture.get(), nullptr, nullptr);
         ASSERT_TRUE(view.prepareBuffer(700, 500));  // the last display image was wider than tall
 
@@ -249,7 +247,7 @@ TEST_F(ImageViewTest, DisplayRowsArePaddedToFourBytes) {
     const Case cases[] = {{1, 3, 1, 4}, {2, 3, 2, 8}, {3, 3, 3, 12}, {4, 3, 0, 12}, {5, 2, 1, 16}};
     auto band = makeBand("A_B1.FST", 5, 4);
     ImageView view;
-    view.setMode(kSingleBandMode);
+    view.setMode(DisplayMode::SingleBand);
     view.setChannels(band.get(), nullptr, nullptr);
     for (const Case& c : cases) {
         ASSERT_TRUE(view.prepareBuffer(c.width, c.height)) << c.width;
@@ -265,7 +263,7 @@ TEST_F(ImageViewTest, DisplayRowsArePaddedToFourBytes) {
 TEST_F(ImageViewTest, DisplayBufferOfNoOrAbsurdSizeIsRefused) {
     auto band = makeBand("A_B1.FST", 5, 4);
     ImageView view;
-    view.setMode(kSingleBandMode);
+    view.setMode(DisplayMode::SingleBand);
     view.setChannels(band.get(), nullptr, nullptr);
     for (auto [width, height] : {std::pair{0, 10}, {10, -1}, {100000, 100000}}) {
         EXPECT_FALSE(view.prepareBuffer(width, height)) << width << "x" << height;
@@ -302,11 +300,11 @@ TEST_F(ImageViewTest, CompositionKeyChangesWithEverythingTheImageShows) {
         {"the same bands again",
          [&](ImageView& v) { v.setChannels(red.get(), green.get(), nullptr); }, true},
         {"a channel let go", [](ImageView& v) { v.releaseChannel(1); }, true},
-        {"mode", [](ImageView& v) { v.setMode(kSingleBandMode); }, true},
+        {"mode", [](ImageView& v) { v.setMode(DisplayMode::SingleBand); }, true},
     };
     for (const auto& c : cases) {
         ImageView view;
-        view.setMode(kThreeBandMode);
+        view.setMode(DisplayMode::ThreeBand);
         view.setChannels(red.get(), green.get(), nullptr);
         view.applyLevels(ChannelLevels{});
         ASSERT_TRUE(view.prepareBuffer(8, 3));

@@ -40,8 +40,8 @@ std::unique_ptr<LabelFile> parsed(const std::string& text) {
 
 Names names(const LabelFile& file) {
     Names result;
-    for (const LabelEntry* entry = file.head(); entry; entry = entry->next.get()) {
-        result.push_back(entry->name);
+    for (const LabelEntry& entry : file.entries()) {
+        result.push_back(entry.name);
     }
     return result;
 }
@@ -68,7 +68,7 @@ TEST_P(LabelFileLineEnds, EveryFullLineOfAFileIsParsed) {
         dir.writeFile("A.LAB", line({"A : 1"}) + end + line({"B : 2"}) + end +
                                    line({"C : 3", "D : 4"}) + end + line({"E : 5"}, "", 254) + end);
     LabelFile file;
-    EXPECT_EQ(file.parse(path), 0);
+    EXPECT_EQ(file.parse(path), LabelParseResult::Ok);
     EXPECT_EQ(names(file), (Names{"A", "B", "C", "D"}));
 }
 
@@ -107,7 +107,7 @@ TEST(LabelFileColumns, NamesAsWrittenAndValuesTrimmedOfSpaces) {
     for (const auto& c : cases) {
         const auto file = parsed(line(c.columns));
         ASSERT_EQ(names(*file), Names{c.name});
-        EXPECT_EQ(file->head()->value, c.value);
+        EXPECT_EQ(file->entries().front().value, c.value);
         EXPECT_EQ(file->satellite(), nullptr);
     }
 }
@@ -125,13 +125,13 @@ TEST(LabelFileColumns, GranuleIdValueSpansTwoColumnWidths) {
 TEST(LabelFileMarker, RequiredAnywhereAndEmptiesTheListWhenMissing) {
     const struct {
         std::string text;
-        int result;
+        LabelParseResult result;
         Names names;
-    } cases[] = {{line({"A : ZEPHYRLAB"}, ""), 0, {"A"}},
-                 {line({"A : 1"}, "") + "\nZEPHYRLAB", 0, {"A"}},
-                 {line({"A : 1"}, "ZEPHYRLA") + "\n", -4, {}},
-                 {line({"no pair"}) + "\n", 0, {}},
-                 {"A : 1 ZEPHYRLAB\n", 0, {}}};
+    } cases[] = {{line({"A : ZEPHYRLAB"}, ""), LabelParseResult::Ok, {"A"}},
+                 {line({"A : 1"}, "") + "\nZEPHYRLAB", LabelParseResult::Ok, {"A"}},
+                 {line({"A : 1"}, "ZEPHYRLA") + "\n", LabelParseResult::MarkerMissing, {}},
+                 {line({"no pair"}) + "\n", LabelParseResult::Ok, {}},
+                 {"A : 1 ZEPHYRLAB\n", LabelParseResult::Ok, {}}};
     for (const auto& c : cases) {
         const auto file = parsed(line({"Q : q"}));
         EXPECT_EQ(file->parseText(c.text), c.result);
@@ -205,14 +205,16 @@ TEST(LabelFileValues, DatesReadYearMonthAndDayAtFixedPositions) {
 TEST(LabelFileLoad, FailedReadsKeepThePreviousPairsAndMissingMarkerEmpties) {
     test::TempDir dir;
     LabelFile file;
-    ASSERT_EQ(file.parse(dir.writeFile("A.LAB", line({"Satellite : ONE"}) + "\n")), 0);
+    ASSERT_EQ(file.parse(dir.writeFile("A.LAB", line({"Satellite : ONE"}) + "\n")),
+              LabelParseResult::Ok);
     const char* satellite = file.satellite();
-    EXPECT_EQ(file.parse(dir.path("MISSING.LAB")), -1);
-    EXPECT_EQ(file.parse(dir.makeDir("FOLDER.LAB")), -3);
+    EXPECT_EQ(file.parse(dir.path("MISSING.LAB")), LabelParseResult::SizeUnknown);
+    EXPECT_EQ(file.parse(dir.makeDir("FOLDER.LAB")), LabelParseResult::CannotOpen);
     EXPECT_EQ(file.satellite(), satellite);
     EXPECT_STREQ(satellite, "ONE");
-    EXPECT_EQ(file.parse(dir.writeFile("B.LAB", line({"Satellite : TWO"}, "") + "\n")), -4);
-    EXPECT_EQ(file.head(), nullptr);
+    EXPECT_EQ(file.parse(dir.writeFile("B.LAB", line({"Satellite : TWO"}, "") + "\n")),
+              LabelParseResult::MarkerMissing);
+    EXPECT_TRUE(file.entries().empty());
 }
 
 TEST(LabelFileList, LongListIsReleasedWithoutDeepRecursion) {

@@ -16,8 +16,7 @@ constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
 constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
 
 // The form, when there is one, gives the table's byte for every pixel value.
-void expectExact(const std::optional<LevelForm>& form, const LevelTable& table,
-                 InputLevels levels) {
+void expectExact(const std::optional<LevelForm>& form, const LevelTable& table, LevelRange levels) {
     if (!form)
         return;
     for (int p = 0; p < 256; ++p) {
@@ -31,7 +30,7 @@ TEST(LevelFormTest, EveryPairOfTheLevelControlsRangeHasAnExactFormOrNone) {
     int formed = 0;
     for (std::int32_t low = -100; low <= 300; low += 3) {
         for (std::int32_t high = -100; high <= 300; high += 7) {
-            const InputLevels levels{low, high};
+            const LevelRange levels{high, low};
             const LevelTable table = levelTable(mapLevel, levels);
             const std::optional<LevelForm> form = levelForm(table, levels);
             expectExact(form, table, levels);
@@ -45,18 +44,18 @@ TEST(LevelFormTest, EveryPairOfTheLevelControlsRangeHasAnExactFormOrNone) {
 
 TEST(LevelFormTest, CommonAndExtremePairsHaveTheirForms) {
     const struct {
-        InputLevels levels;
+        LevelRange levels;
         bool identity;
         bool constant;
     } cases[] = {
-        {{0, 255}, true, false},         {{7, 7}, false, true},
-        {{0, 0}, false, true},           {{50, 150}, false, false},
-        {{0, 100}, false, false},  // pixel 100 gives 254: the slope is a hair below 2.55
-        {{-100, 300}, false, false},     {{200, 100}, false, false},
-        {{255, 0}, false, false},        {{0, 1}, false, false},
-        {{1, 0}, false, false},          {{kMin, kMax}, false, true},
-        {{kMax, kMin}, false, true},     {{kMin, kMin + 1}, false, true},
-        {{kMax - 1, kMax}, false, true},
+        {{255, 0}, true, false},         {{7, 7}, false, true},
+        {{0, 0}, false, true},           {{150, 50}, false, false},
+        {{100, 0}, false, false},  // pixel 100 gives 254: the slope is a hair below 2.55
+        {{300, -100}, false, false},     {{100, 200}, false, false},
+        {{0, 255}, false, false},        {{1, 0}, false, false},
+        {{0, 1}, false, false},          {{kMax, kMin}, false, true},
+        {{kMin, kMax}, false, true},     {{kMin + 1, kMin}, false, true},
+        {{kMax, kMax - 1}, false, true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE("low " + std::to_string(c.levels.low) + ", high " +
@@ -72,7 +71,7 @@ TEST(LevelFormTest, CommonAndExtremePairsHaveTheirForms) {
 
 TEST(LevelFormTest, TablesNoFormMatchesAreRefused) {
     // 255 / 221 = 15 / 13: the products at multiples of 13 round to either side.
-    const InputLevels uneven{-100, 121};
+    const LevelRange uneven{121, -100};
     EXPECT_FALSE(levelForm(levelTable(mapLevel, uneven), uneven).has_value());
 
     // A table that is not of the levels' mapping at all.

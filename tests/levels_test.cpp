@@ -51,22 +51,22 @@ TEST(MapLevelTest, MapsThroughTheLevelPairAndHoldsTheResultTo0To255) {
         {kMin, kMin, 255, 0},
     };
     for (const LevelCase& c : cases) {
-        EXPECT_EQ(mapLevel(static_cast<std::uint8_t>(c.pixel), {c.low, c.high}), c.expected)
+        EXPECT_EQ(mapLevel(static_cast<std::uint8_t>(c.pixel), {c.high, c.low}), c.expected)
             << "low " << c.low << ", high " << c.high << ", pixel " << c.pixel;
     }
 }
 
 TEST(MapLevelTest, FullRangeLeavesEveryPixelAsItIs) {
     for (int pixel = 0; pixel < 256; ++pixel)
-        EXPECT_EQ(mapLevel(static_cast<std::uint8_t>(pixel), {0, 255}), pixel);
+        EXPECT_EQ(mapLevel(static_cast<std::uint8_t>(pixel), {255, 0}), pixel);
 }
 
 TEST(LevelTableTest, HoldsTheLevelFunctionOfEveryPixelValue) {
-    const InputLevels pairs[] = {{0, 255},         {50, 150},    {-100, 300},      {0, 100},
-                                 {7, 7},           {200, 100},   {-300, -200},     {255, 0},
-                                 {kMin, kMax},     {kMax, kMin}, {kMin, kMin + 1}, {kMax, kMax},
-                                 {kMax - 1, kMax}, {kMin, 0},    {0, kMax}};
-    for (const InputLevels& levels : pairs) {
+    const LevelRange pairs[] = {{255, 0},         {150, 50},    {300, -100},      {100, 0},
+                                {7, 7},           {100, 200},   {-200, -300},     {0, 255},
+                                {kMax, kMin},     {kMin, kMax}, {kMin + 1, kMin}, {kMax, kMax},
+                                {kMax, kMax - 1}, {0, kMin},    {kMax, 0}};
+    for (const LevelRange& levels : pairs) {
         const LevelTable mapped = levelTable(mapLevel, levels);
         const LevelTable zero = levelTable(zeroLevel, levels);
         for (int value = 0; value < 256; ++value) {
@@ -82,7 +82,7 @@ TEST(MapColourPixelsTest, WritesBlueGreenRedFromChannels210AtEachStep) {
     const std::vector<std::uint8_t> red{10, 11, 12, 13, 14, 15, 16};
     const std::vector<std::uint8_t> green{20, 21, 22, 23, 24, 25, 26};
     const std::vector<std::uint8_t> blue{30, 31, 32, 33, 34, 35, 36};
-    const LevelTable same = levelTable(mapLevel, {0, 255});
+    const LevelTable same = levelTable(mapLevel, {255, 0});
     std::vector<std::uint8_t> out(9, 0xAA);
     mapColourPixels({red.data(), green.data(), blue.data()}, {same, same, same}, 1, 2, 3,
                     out.data());

@@ -1,5 +1,5 @@
 // Directory, product directory and file-name texts derived from paths.
-#include "product/paths.h"
+#include "paths/paths.h"
 
 #include <gtest/gtest.h>
 

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "band/band_image.h"
-#include "product/paths.h"
+#include "paths/paths.h"
 #include "tests/support/temp_dir.h"
 #include "view/image_view.h"
 #include "view/layout.h"
@@ -43,7 +43,7 @@ class PixelReadoutTest : public testing::Test {
         const std::string name = "S_B" + std::to_string(band) + "0.FST";
         auto image = std::make_unique<BandImage>();
         EXPECT_TRUE(image->setPath(dir_.writeFile(name, bytes)));
-        EXPECT_TRUE(image->readGeometry(BandImage::kFastFormat, "SAT1", "OPT", kWidth, lines));
+        EXPECT_TRUE(image->readGeometry(BandFormat::Fast, "SAT1", "OPT", kWidth, lines));
         bands_.push_back(std::move(image));
         return bands_.back().get();
     }
@@ -65,7 +65,7 @@ TEST_F(PixelReadoutTest, ColourPicturesNameEachChannelsValue) {
     // the composition draws black. Blue, loaded last, gives the picture's geometry.
     BandImage* red = makeBand(1, 2);
     BandImage* blue = makeBand(3, kHeight);
-    view_.setMode(kThreeBandMode);
+    view_.setMode(DisplayMode::ThreeBand);
     view_.setChannels(red, nullptr, blue);
 
     struct Case {
@@ -90,7 +90,7 @@ TEST_F(PixelReadoutTest, ColourPicturesNameEachChannelsValue) {
 
 TEST_F(PixelReadoutTest, GreyPicturesNameOneValue) {
     BandImage* grey = makeBand(2, kHeight);
-    view_.setMode(kSingleBandMode);
+    view_.setMode(DisplayMode::SingleBand);
     view_.setChannels(grey, nullptr, nullptr);
 
     EXPECT_EQ(readoutAt(0, 0), "X 0  Y 0  V " + number(2, 0, 0));
@@ -99,11 +99,11 @@ TEST_F(PixelReadoutTest, GreyPicturesNameOneValue) {
 
 TEST_F(PixelReadoutTest, NothingShownGivesNoText) {
     BandImage* grey = makeBand(2, kHeight);
-    view_.setMode(kThreeBandMode);
+    view_.setMode(DisplayMode::ThreeBand);
     view_.setChannels(grey, nullptr, nullptr);
     EXPECT_EQ(pixelReadout(view_, std::nullopt), "");
 
-    view_.setMode(kThreeBandMode);
+    view_.setMode(DisplayMode::ThreeBand);
     EXPECT_EQ(pixelReadout(view_, SourcePixel{0, 0, 0}), "");
 }
 

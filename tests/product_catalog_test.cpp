@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "paths/paths.h"
 #include "platform/platform.h"
-#include "product/paths.h"
 #include "tests/support/temp_dir.h"
 
 namespace qm {

@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
+#include "paths/paths.h"
 #include "platform/platform.h"
 #include "product/label_file.h"
-#include "product/paths.h"
 #include "product/product_catalog.h"
 #include "tests/support/message_capture.h"
 #include "tests/support/temp_dir.h"
@@ -90,14 +90,14 @@ struct ExpectedProduct {
 // as long, of which a line shows the first half.
 const std::vector<ExpectedProduct> kProducts = {
     {sample::kRecordProduct,
-     BandImage::kRecordFormat,
+     static_cast<int>(BandFormat::Record),
      7,
      {{0, "バンド1 (青)", 120, 32, 48, 48},
       {2, "バンド3 (赤)", 120, 32, 48, 48},
       {3, "バンド4 (近赤外)", 120, 32, 48, 48},
       {6, "バンド7 (短波長赤外2)", 120, 32, 48, 48}}},
     {sample::kFastProduct,
-     BandImage::kFastFormat,
+     static_cast<int>(BandFormat::Fast),
      8,
      {{0, "バンド1 (青)", 48, 32, 48, 0},
       {5, "バンド6 (熱赤外)", 48, 32, 48, 0},
@@ -123,7 +123,8 @@ TEST_F(SampleProductsTest, BothProductsOpenWithTheirGeometry) {
 }
 
 TEST_F(SampleProductsTest, LabelStatesTheSceneFacts) {
-    ASSERT_EQ(label_.parse(dir_.path(std::string(sample::kFastProduct) + ".LAB")), 0);
+    ASSERT_EQ(label_.parse(dir_.path(std::string(sample::kFastProduct) + ".LAB")),
+              LabelParseResult::Ok);
     EXPECT_STREQ(label_.satellite(), sample::kSatellite);
     EXPECT_STREQ(label_.sensor(), sample::kSensor);
     EXPECT_STREQ(label_.logicalFormat(), sample::kFastLogicalFormat);

@@ -26,7 +26,7 @@ std::int32_t truncateToInt32(double value) {
 
 }  // namespace
 
-std::array<InputLevels, 3> trueColourLevels(const std::array<BandStatistics, 3>& bands) {
+std::array<LevelRange, 3> trueColourLevels(const std::array<BandStatistics, 3>& bands) {
     std::int64_t spread = 0;
     for (const BandStatistics& band : bands)
         spread += band.deviation;
@@ -37,7 +37,7 @@ std::array<InputLevels, 3> trueColourLevels(const std::array<BandStatistics, 3>&
     const double factor =
         finite ? kTrueColourScale / std::pow(static_cast<double>(spread), kSpreadExponent) : 0.0;
 
-    std::array<InputLevels, 3> levels{};
+    std::array<LevelRange, 3> levels{};
     for (std::size_t i = 0; i < bands.size(); ++i) {
         const BandStatistics& band = bands[i];
         const double top = static_cast<double>(std::int64_t{band.mean} + band.deviation);

@@ -22,7 +22,7 @@ struct BandStatistics {
 //          compared with low (high may come out below low).
 // When S is 0 (or below, which no histogram gives) the factor has no finite value;
 // every channel then keeps the full range's high of 255, the default pair's.
-std::array<InputLevels, 3> trueColourLevels(const std::array<BandStatistics, 3>& bands);
+std::array<LevelRange, 3> trueColourLevels(const std::array<BandStatistics, 3>& bands);
 
 // The stretch most viewers apply by default: low is the smallest value with at
 // least `percent` % of the counted pixels at or below it, high the smallest with at

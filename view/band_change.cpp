@@ -70,7 +70,7 @@ bool changeBands(ImageView& view, const ChosenBands& chosen, ChannelLevels& leve
 }
 
 bool applyTrueColourLevels(ImageView& view, ChannelLevels& levels) {
-    bool refused = view.mode() == kSingleBandMode;
+    bool refused = view.mode() == DisplayMode::SingleBand;
     for (int i = 0; i < ImageView::kChannelCount; ++i)
         refused = refused || view.channel(i) == nullptr;
     if (refused) {
@@ -84,10 +84,7 @@ bool applyTrueColourLevels(ImageView& view, ChannelLevels& levels) {
                              platform::kMbIconError);
         return false;
     }
-    const std::array<InputLevels, 3> automatic = trueColourLevels(*statistics);
-    // InputLevels runs low, high; a LevelRange runs high, low.
-    for (std::size_t i = 0; i < automatic.size(); ++i)
-        levels[i] = LevelRange{.high = automatic[i].high, .low = automatic[i].low};
+    levels = trueColourLevels(*statistics);
     view.applyLevels(levels);
     return true;
 }

@@ -98,11 +98,11 @@ std::size_t bitmapRowPadding(int bitsPerPixel, std::int32_t width) {
     return spare == 0 ? 0 : static_cast<std::size_t>((32 - spare) / 8);
 }
 
-std::optional<BitmapFileLayout> bitmapFileLayout(int displayMode, std::int32_t width,
+std::optional<BitmapFileLayout> bitmapFileLayout(DisplayMode displayMode, std::int32_t width,
                                                  std::int32_t height) {
-    if (width <= 0 || height <= 0 || (displayMode != 1 && displayMode != 3))
+    if (width <= 0 || height <= 0 || shownChannels(displayMode) == 0)
         return std::nullopt;
-    const bool grey = displayMode == 1;
+    const bool grey = displayMode == DisplayMode::SingleBand;
     const std::uint16_t bitsPerPixel = grey ? 8 : 24;
     const std::uint32_t pixelOffset = grey ? kGreyPixelOffset : kColourPixelOffset;
 
@@ -144,7 +144,7 @@ bool writeGreyRows(platform::File& file, const BitmapFileLayout& layout,
     // band's buffer itself, written without a copy.
     const std::int64_t pixels = std::int64_t{layout.width} * layout.height;
     if (layout.rowPadding == 0 && grey.pixels && grey.size >= pixels &&
-        grey.table == levelTable(mapLevel, {0, 255}))
+        grey.table == levelTable(mapLevel, LevelRange{}))
         return file.write(grey.pixels, static_cast<std::size_t>(pixels));
     const auto width = static_cast<std::int64_t>(layout.width);
     return writeRowsInChunks(file, layout, [&](std::size_t line, std::uint8_t* row) {

@@ -20,6 +20,7 @@
 
 #include "platform/platform.h"
 #include "view/channel_source.h"
+#include "view/display_mode.h"
 
 namespace qm {
 
@@ -40,10 +41,11 @@ struct BitmapFileLayout {
 // 32-bit words: 0 to 3.
 std::size_t bitmapRowPadding(int bitsPerPixel, std::int32_t width);
 
-// The layout of the file for displayMode 1 (8-bit grey) or 3 (24-bit colour).
+// The layout of the file for single-band mode (8-bit grey) or three-band mode
+// (24-bit colour).
 // Nothing for any other mode, an empty picture, or a file longer than its 32-bit
 // size field can state: such a picture is refused before anything is written.
-std::optional<BitmapFileLayout> bitmapFileLayout(int displayMode, std::int32_t width,
+std::optional<BitmapFileLayout> bitmapFileLayout(DisplayMode displayMode, std::int32_t width,
                                                  std::int32_t height);
 
 // Everything before the first row: layout.pixelOffset bytes.

@@ -57,7 +57,7 @@ void mapWholeChannels(const ChannelSources& sources, const std::array<bool, 3>& 
 }  // namespace
 
 // The form is checked against the table here, once per composition or export.
-ChannelSource bandSource(const std::uint8_t* pixels, std::int64_t size, InputLevels levels) {
+ChannelSource bandSource(const std::uint8_t* pixels, std::int64_t size, LevelRange levels) {
     const LevelTable table = levelTable(mapLevel, levels);
     return {pixels, pixels ? size : 0, table, levelForm(table, levels)};
 }

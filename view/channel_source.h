@@ -34,7 +34,7 @@ struct ChannelSource {
 using ChannelSources = std::array<ChannelSource, 3>;
 
 // A channel showing the band's pixels through its levels.
-ChannelSource bandSource(const std::uint8_t* pixels, std::int64_t size, InputLevels levels);
+ChannelSource bandSource(const std::uint8_t* pixels, std::int64_t size, LevelRange levels);
 
 // Maps `count` pixels of the picture, at source indices rowStart + first + j * step,
 // to blue, green, red bytes (blue from channel 2). A channel without pixels gives

@@ -18,11 +18,6 @@ namespace {
 
 constexpr std::int64_t kInt32Max = std::numeric_limits<std::int32_t>::max();
 
-// Bytes that pad a row of 24-bit pixels up to a multiple of four.
-std::int32_t rowPaddingFor(std::int32_t width) {
-    return (4 - (3 * static_cast<std::int64_t>(width)) % 4) % 4;
-}
-
 }  // namespace
 
 BandImage* ImageView::channel(int index) const {
@@ -38,21 +33,19 @@ BandImage* ImageView::shownBand(int index) const {
     return band;
 }
 
-void ImageView::setMode(std::int32_t newMode) {
+void ImageView::setMode(DisplayMode newMode) {
     displayMode_ = newMode;
     ++bandGeneration_;
     for (int k = 0; k < kChannelCount; ++k)
         releaseChannel(k);
-    lineCount_ = 0;
-    pixelsPerLine_ = 0;
-    pixelCount_ = 0;
+    source_ = {};
 }
 
 void ImageView::setChannels(BandImage* band0, BandImage* band1, BandImage* band2) {
     ++bandGeneration_;
-    if (displayMode_ == kSingleBandMode) {
+    if (displayMode_ == DisplayMode::SingleBand) {
         channels_[0] = channels_[1] = channels_[2] = band0;
-    } else if (displayMode_ == kThreeBandMode) {
+    } else if (displayMode_ == DisplayMode::ThreeBand) {
         channels_[0] = band0;
         channels_[1] = band1;
         channels_[2] = band2;
@@ -76,9 +69,7 @@ void ImageView::releaseChannel(int slot) {
 }
 
 void ImageView::clearGeometry() {
-    lineCount_ = 0;
-    pixelsPerLine_ = 0;
-    pixelCount_ = 0;
+    source_ = {};
     scrollX_ = 0;
     scrollY_ = 0;
     zoomFactor_ = 1;
@@ -88,11 +79,12 @@ void ImageView::clearGeometry() {
 // negative counts make no picture either), or too large for the 32-bit pixel count,
 // shows nothing; such a band also fails to load.
 bool ImageView::loadChannel(BandImage& band) {
-    lineCount_ = band.lineCount();
-    pixelsPerLine_ = band.pixelsPerLine();
-    const std::int64_t pixels = static_cast<std::int64_t>(lineCount_) * pixelsPerLine_;
-    const bool shown = lineCount_ > 0 && pixelsPerLine_ > 0 && pixels <= kInt32Max;
-    pixelCount_ = shown ? static_cast<std::int32_t>(pixels) : 0;
+    source_.lineCount = band.lineCount();
+    source_.pixelsPerLine = band.pixelsPerLine();
+    const std::int64_t pixels =
+        static_cast<std::int64_t>(source_.lineCount) * source_.pixelsPerLine;
+    const bool shown = source_.lineCount > 0 && source_.pixelsPerLine > 0 && pixels <= kInt32Max;
+    source_.pixelCount = shown ? static_cast<std::int32_t>(pixels) : 0;
     if (band.loadPixels())
         return true;
     platform::messageBox(nullptr, texts::kLoadFailed, texts::kErrorCaption, platform::kMbIconError);
@@ -102,7 +94,8 @@ bool ImageView::loadChannel(BandImage& band) {
 void ImageView::fitToWindow() {
     const platform::ClientSize client = platform::clientSize(targetWindow_);
     // A band that failed to load leaves its geometry, which may be negative.
-    if (outputWidth_ == 0 || outputHeight_ == 0 || lineCount_ <= 0 || pixelsPerLine_ <= 0)
+    if (outputWidth_ == 0 || outputHeight_ == 0 || source_.lineCount <= 0 ||
+        source_.pixelsPerLine <= 0)
         return;
     // A display image taller than wide fits the columns, otherwise the lines.
     const bool fitColumns = outputWidth_ < outputHeight_;
@@ -110,7 +103,7 @@ void ImageView::fitToWindow() {
                                      : client.height - layout::kToolbarHeight;
     if (freeSpace <= 0)
         return;
-    zoomFactor_ = (fitColumns ? pixelsPerLine_ : lineCount_) / freeSpace + 1;
+    zoomFactor_ = (fitColumns ? source_.pixelsPerLine : source_.lineCount) / freeSpace + 1;
 }
 
 void ImageView::setOrigin(std::int32_t x, std::int32_t y) {
@@ -131,7 +124,7 @@ bool ImageView::prepareBuffer(std::int32_t width, std::int32_t height) {
 // Sizes the display image and lets go of any buffer held from before. False when
 // nothing is shown or the size is not positive or too large for 32 bits.
 bool ImageView::sizeDisplay(std::int32_t width, std::int32_t height) {
-    if (pixelCount_ == 0)
+    if (source_.pixelCount == 0)
         return false;
     outputWidth_ = width;
     outputHeight_ = height;
@@ -141,11 +134,13 @@ bool ImageView::sizeDisplay(std::int32_t width, std::int32_t height) {
     if (width <= 0 || height <= 0)
         return false;
 
-    const std::int64_t stride = 3 * static_cast<std::int64_t>(width) + rowPaddingFor(width);
+    // The display image is a 24-bit bitmap: its rows are padded as a BMP file's are.
+    const auto padding = static_cast<std::int32_t>(bitmapRowPadding(24, width));
+    const std::int64_t stride = 3 * static_cast<std::int64_t>(width) + padding;
     const std::int64_t size = stride * height;
     if (size > kInt32Max)
         return false;
-    rowPadding_ = rowPaddingFor(width);
+    rowPadding_ = padding;
     rowStride_ = static_cast<std::int32_t>(stride);
     bufferSize_ = static_cast<std::int32_t>(size);
     return true;
@@ -159,7 +154,7 @@ ChannelSources ImageView::channelSources() const {
             continue;
         const Histogram& histogram = *band->histogram();
         const std::int64_t size = std::int64_t{band->pixelsPerLine()} * band->lineCount();
-        sources[k] = bandSource(band->pixels(), size, {histogram.lowLevel, histogram.highLevel});
+        sources[k] = bandSource(band->pixels(), size, {histogram.highLevel, histogram.lowLevel});
     }
     return sources;
 }
@@ -167,9 +162,9 @@ ChannelSources ImageView::channelSources() const {
 // Display columns that lie on the picture: source column scrollX + j * step must
 // be left of pixelsPerLine.
 std::int64_t ImageView::visibleColumns(std::int64_t step) const {
-    if (scrollX_ >= pixelsPerLine_)
+    if (scrollX_ >= source_.pixelsPerLine)
         return 0;
-    const std::int64_t onPicture = (std::int64_t{pixelsPerLine_} - 1 - scrollX_) / step + 1;
+    const std::int64_t onPicture = (std::int64_t{source_.pixelsPerLine} - 1 - scrollX_) / step + 1;
     return std::min<std::int64_t>(onPicture, outputWidth_);
 }
 
@@ -178,17 +173,17 @@ std::int64_t ImageView::visibleColumns(std::int64_t step) const {
 // the bottom of the picture. Line numbers are formed in 64 bits, so no origin,
 // however far past the picture, overflows them.
 bool ImageView::compose() {
-    if (pixelCount_ == 0 || !displayBits_)
+    if (source_.pixelCount == 0 || !displayBits_)
         return false;
     const ChannelSources sources = channelSources();
     const std::int64_t step = std::max(zoomFactor_, 1);
     const std::int64_t columns = visibleColumns(step);
     for (std::int32_t i = 0; i < outputHeight_; ++i) {
         std::uint8_t* row = displayBits_ + bufferSize_ - std::int64_t{i + 1} * rowStride_;
-        const std::int64_t line = std::int64_t{lineCount_} - scrollY_ - (i + 1) * step;
+        const std::int64_t line = std::int64_t{source_.lineCount} - scrollY_ - (i + 1) * step;
         const std::int64_t shown = line >= 0 ? columns : 0;
         if (shown > 0) {
-            mapColourRow(sources, line * pixelsPerLine_, static_cast<std::size_t>(scrollX_),
+            mapColourRow(sources, line * source_.pixelsPerLine, static_cast<std::size_t>(scrollX_),
                          static_cast<std::size_t>(step), static_cast<std::size_t>(shown), row);
         }
         std::memset(row + 3 * shown, 0, static_cast<std::size_t>(3 * (outputWidth_ - shown)));
@@ -210,13 +205,13 @@ CompositionKey ImageView::compositionKey() const {
         if (!band)
             continue;
         key.pixels[k] = band->pixels();
-        key.levels[k] = {band->histogram()->lowLevel, band->histogram()->highLevel};
+        key.levels[k] = {band->histogram()->highLevel, band->histogram()->lowLevel};
     }
     return key;
 }
 
 void ImageView::applyLevels(const ChannelLevels& levels) {
-    for (int k = 0; k < kChannelCount && k < displayMode_; ++k) {
+    for (int k = 0; k < shownChannels(displayMode_); ++k) {
         BandImage* band = channel(k);
         if (!band || !band->histogram())
             continue;
@@ -226,10 +221,10 @@ void ImageView::applyLevels(const ChannelLevels& levels) {
 }
 
 bool ImageView::exportBitmap(const std::string& path) const {
-    if (pixelCount_ == 0)
+    if (source_.pixelCount == 0)
         return false;
     const std::optional<BitmapFileLayout> layout =
-        bitmapFileLayout(displayMode_, pixelsPerLine_, lineCount_);
+        bitmapFileLayout(displayMode_, source_.pixelsPerLine, source_.lineCount);
     if (!layout)
         return false;
     platform::File file;

@@ -14,6 +14,7 @@
 
 #include "view/bitmap_info.h"
 #include "view/channel_source.h"
+#include "view/display_mode.h"
 #include "view/level_range.h"
 
 namespace qm {
@@ -23,6 +24,15 @@ class BandImage;
 // The display's bitmap section on Windows; only the GDI code knows what it holds.
 struct DisplaySurface;
 
+// The picture the shown bands make, in source pixels: the geometry of the band last
+// assigned. pixelCount is 0 when there is no picture to show (no line, no pixel, or
+// more pixels than 32 bits count), even where the two counts are set.
+struct SourceGeometry {
+    std::int32_t pixelsPerLine = 0;
+    std::int32_t lineCount = 0;
+    std::int32_t pixelCount = 0;
+};
+
 // Everything a composed display image depends on: two equal keys give the same
 // bytes. The generation counts the changes of the channels' bands.
 struct CompositionKey {
@@ -31,20 +41,12 @@ struct CompositionKey {
     std::int32_t zoom = 0;
     std::int32_t scrollX = 0;
     std::int32_t scrollY = 0;
-    std::int32_t mode = 0;
+    DisplayMode mode = DisplayMode::None;
     std::uint32_t generation = 0;
     std::array<const std::uint8_t*, 3> pixels{};
-    std::array<InputLevels, 3> levels{};
+    std::array<LevelRange, 3> levels{};
 
     bool operator==(const CompositionKey&) const = default;
-};
-
-// 1 shows one band in grey, 3 shows three bands as red, green and blue. Any other
-// value is "no mode": nothing can be assigned then.
-enum DisplayMode : std::int32_t {
-    kNoDisplayMode = 0,
-    kSingleBandMode = 1,
-    kThreeBandMode = 3,
 };
 
 class ImageView {
@@ -65,11 +67,11 @@ class ImageView {
     // or no histogram) counts as no band, so nothing reads what it lacks.
     BandImage* shownBand(int index) const;
 
-    std::int32_t mode() const { return displayMode_; }
+    DisplayMode mode() const { return displayMode_; }
     // Sets the mode and lets go of every channel: the band choice must be applied
     // again. Zoom and scroll origin stay.
-    void setMode(std::int32_t newMode);
-    // Assigns the bands by mode (mode 1 shows band0 on all three channels), loads
+    void setMode(DisplayMode newMode);
+    // Assigns the bands by mode (single-band mode shows band0 on all three channels), loads
     // them, and starts again at zoom 1 and origin (0, 0). A band that cannot be
     // loaded is reported and ends the assignment.
     void setChannels(BandImage* band0, BandImage* band1, BandImage* band2);
@@ -119,16 +121,15 @@ class ImageView {
     // What the display image shown now depends on.
     CompositionKey compositionKey() const;
 
-    const BitmapInfo& bitmapInfo() const { return bitmapInfo_; }
     std::uint8_t* displayBits() const { return displayBits_; }
     std::int32_t outputWidth() const { return outputWidth_; }
     std::int32_t outputHeight() const { return outputHeight_; }
     std::int32_t bufferSize() const { return bufferSize_; }
     std::int32_t rowStride() const { return rowStride_; }
     std::int32_t rowPadding() const { return rowPadding_; }
-    std::int32_t pixelsPerLine() const { return pixelsPerLine_; }
-    std::int32_t lineCount() const { return lineCount_; }
-    std::int32_t pixelCount() const { return pixelCount_; }
+    std::int32_t pixelsPerLine() const { return source_.pixelsPerLine; }
+    std::int32_t lineCount() const { return source_.lineCount; }
+    std::int32_t pixelCount() const { return source_.pixelCount; }
     std::int32_t scrollX() const { return scrollX_; }
     std::int32_t scrollY() const { return scrollY_; }
     void* targetWindow() const { return targetWindow_; }
@@ -150,11 +151,9 @@ class ImageView {
     std::int32_t bufferSize_ = 0;
     std::int32_t rowStride_ = 0;
     std::int32_t rowPadding_ = 0;
-    std::int32_t pixelsPerLine_ = 0;
-    std::int32_t lineCount_ = 0;
-    std::int32_t pixelCount_ = 0;
+    SourceGeometry source_;
     std::int32_t zoomFactor_ = 1;
-    std::int32_t displayMode_ = kNoDisplayMode;
+    DisplayMode displayMode_ = DisplayMode::None;
     std::int32_t scrollX_ = 0;
     std::int32_t scrollY_ = 0;
     void* targetWindow_ = nullptr;

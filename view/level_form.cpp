@@ -104,7 +104,7 @@ std::uint8_t applyLevelForm(const LevelForm& form, std::uint8_t pixel) {
     return static_cast<std::uint8_t>(std::clamp<std::int64_t>(y >> form.shift, 0, kTop));
 }
 
-std::optional<LevelForm> levelForm(const LevelTable& table, InputLevels levels) {
+std::optional<LevelForm> levelForm(const LevelTable& table, LevelRange levels) {
     if (const std::optional<LevelForm> identity = identityForm(table))
         return identity;
     if (const std::optional<LevelForm> constant = constantForm(table))

@@ -39,6 +39,6 @@ std::uint8_t applyLevelForm(const LevelForm& form, std::uint8_t pixel);
 // A form that gives table[p] for every p, the table being that of the levels'
 // mapping (or any table whose bytes are all equal); nothing when no form of this
 // shape matches it.
-std::optional<LevelForm> levelForm(const LevelTable& table, InputLevels levels);
+std::optional<LevelForm> levelForm(const LevelTable& table, LevelRange levels);
 
 }  // namespace qm

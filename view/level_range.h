@@ -1,5 +1,6 @@
-// A display channel's input level pair as the level controls hold it, high first.
-// The view copies it into the band's histogram (low, high) when levels are applied.
+// An input level pair, high first: a display channel's pair as the level controls
+// hold it, and the pair a band's pixels are mapped through (`low` maps to 0 and
+// `high` to 255). Nothing keeps low below high.
 #pragma once
 
 #include <array>
@@ -10,6 +11,8 @@ namespace qm {
 struct LevelRange {
     std::int32_t high = 255;
     std::int32_t low = 0;
+
+    bool operator==(const LevelRange&) const = default;
 };
 
 using ChannelLevels = std::array<LevelRange, 3>;

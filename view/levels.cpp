@@ -9,7 +9,7 @@
 
 namespace qm {
 
-std::uint8_t mapLevel(std::uint8_t pixel, InputLevels levels) {
+std::uint8_t mapLevel(std::uint8_t pixel, LevelRange levels) {
     const std::int64_t range = std::int64_t{levels.high} - levels.low;
     // 255.0 / 0 has no finite value: equal levels show every pixel black.
     if (range == 0)
@@ -25,11 +25,11 @@ std::uint8_t mapLevel(std::uint8_t pixel, InputLevels levels) {
     return static_cast<std::uint8_t>(value);
 }
 
-std::uint8_t zeroLevel(std::uint8_t, InputLevels) {
+std::uint8_t zeroLevel(std::uint8_t, LevelRange) {
     return 0;
 }
 
-LevelTable levelTable(LevelFunction level, InputLevels levels) {
+LevelTable levelTable(LevelFunction level, LevelRange levels) {
     LevelTable table{};
     for (std::size_t value = 0; value < table.size(); ++value)
         table[value] = level(static_cast<std::uint8_t>(value), levels);

@@ -9,19 +9,12 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "view/level_range.h"
+
 namespace qm {
 
-// A band's input level pair: `low` maps to 0 and `high` to 255 (its histogram's
-// lowLevel and highLevel). Nothing keeps low below high.
-struct InputLevels {
-    std::int32_t low = 0;
-    std::int32_t high = 255;
-
-    bool operator==(const InputLevels&) const = default;
-};
-
 // The display byte of one pixel value, chosen per channel before the pixel loops.
-using LevelFunction = std::uint8_t (*)(std::uint8_t pixel, InputLevels levels);
+using LevelFunction = std::uint8_t (*)(std::uint8_t pixel, LevelRange levels);
 
 // trunc((255.0 / (high - low)) * (pixel - low)) held to 0..255. The quotient is
 // formed first, so with levels 0 and 100 a pixel of 100 gives 254, not 255; levels
@@ -29,14 +22,14 @@ using LevelFunction = std::uint8_t (*)(std::uint8_t pixel, InputLevels levels);
 // below low makes the factor negative, so pixels above low give 0. Any int32 pair
 // is safe: the difference is taken in 64 bits and the product clamped before it
 // becomes an integer.
-std::uint8_t mapLevel(std::uint8_t pixel, InputLevels levels);
+std::uint8_t mapLevel(std::uint8_t pixel, LevelRange levels);
 
 // 0 whatever it is given: the level function of a channel without a band.
-std::uint8_t zeroLevel(std::uint8_t pixel, InputLevels levels);
+std::uint8_t zeroLevel(std::uint8_t pixel, LevelRange levels);
 
 // The level function's result for each of the 256 pixel values.
 using LevelTable = std::array<std::uint8_t, 256>;
-LevelTable levelTable(LevelFunction level, InputLevels levels);
+LevelTable levelTable(LevelFunction level, LevelRange levels);
 
 // One line of pixels and one table per display channel: 0 red, 1 green, 2 blue.
 using ChannelLines = std::array<const std::uint8_t*, 3>;

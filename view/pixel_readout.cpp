@@ -34,8 +34,8 @@ std::string channelValue(const ImageView& view, int channel, std::int64_t index)
 }  // namespace
 
 std::string pixelReadout(const ImageView& view, const std::optional<SourcePixel>& pixel) {
-    const bool grey = view.mode() == kSingleBandMode;
-    if (!pixel || !(grey || view.mode() == kThreeBandMode) || !showsAnyBand(view))
+    const bool grey = view.mode() == DisplayMode::SingleBand;
+    if (!pixel || !(grey || view.mode() == DisplayMode::ThreeBand) || !showsAnyBand(view))
         return {};
     std::string text =
         "X " + std::to_string(pixel->column) + "  Y " + std::to_string(pixel->line) + " ";

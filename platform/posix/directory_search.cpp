@@ -5,13 +5,10 @@
 #include <memory>
 
 #include "platform/platform.h"
+#include "text/ascii.h"
 
 namespace qm::platform {
 namespace {
-
-char upper(char c) {
-    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-}
 
 // '*' matches any run of characters, '?' exactly one; letters match without regard
 // to case. Trailing '.' and '*' in the pattern may match nothing, so "NAME." finds
@@ -24,7 +21,7 @@ bool matchesWildcard(std::string_view name, std::string_view pattern) {
             starPattern = ++p;
             starName = n;
         } else if (p < pattern.size() &&
-                   (pattern[p] == '?' || upper(pattern[p]) == upper(name[n]))) {
+                   (pattern[p] == '?' || asciiUpper(pattern[p]) == asciiUpper(name[n]))) {
             ++p;
             ++n;
         } else if (starPattern != std::string_view::npos) {
@@ -42,7 +39,7 @@ bool matchesWildcard(std::string_view name, std::string_view pattern) {
 // Case-insensitive name order, letters folded to upper case as NTFS does.
 bool nameOrder(const std::string& a, const std::string& b) {
     const auto folded = [](const std::string& s, std::size_t i) {
-        return static_cast<unsigned char>(upper(s[i]));
+        return static_cast<unsigned char>(asciiUpper(s[i]));
     };
     for (std::size_t i = 0; i < a.size() && i < b.size(); ++i) {
         if (folded(a, i) != folded(b, i))

@@ -3,12 +3,14 @@
 #include <optional>
 
 #include "platform/platform.h"
+#include "text/ascii.h"
 
 namespace qm::platform {
 namespace {
 
 bool isProfileSpace(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f' || c == 0x1a;
+    // End-of-file (Ctrl+Z) counts as a space as well.
+    return isAsciiSpace(c) || c == 0x1a;
 }
 
 std::string_view trimmed(std::string_view s) {
@@ -23,8 +25,7 @@ bool equalNoCase(std::string_view a, std::string_view b) {
     if (a.size() != b.size())
         return false;
     for (std::size_t i = 0; i < a.size(); ++i) {
-        const auto up = [](char c) { return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c; };
-        if (up(a[i]) != up(b[i]))
+        if (asciiUpper(a[i]) != asciiUpper(b[i]))
             return false;
     }
     return true;
@@ -101,7 +102,7 @@ std::uint32_t windowsInteger(std::string_view s) {
     std::uint32_t total = 0;
     for (const char c : s) {
         unsigned digit = 99;
-        if (c >= '0' && c <= '9')
+        if (isAsciiDigit(c))
             digit = unsigned(c - '0');
         if (c >= 'A' && c <= 'Z')
             digit = unsigned(c - 'A' + 10);

@@ -71,7 +71,7 @@ TEST_F(BandChangeCommandTest, DifferentSizesAreRefusedAndNothingChanges) {
     EXPECT_EQ(boxes.boxes()[0].text, texts::kDifferentSizes);
     EXPECT_EQ(boxes.boxes()[0].caption, texts::kErrorCaption);
     EXPECT_EQ(boxes.boxes()[0].owner, window());
-    EXPECT_EQ(boxes.boxes()[0].style & 0xF0u, platform::kMbIconError);
+    EXPECT_EQ(boxes.boxes()[0].style & MB_ICONMASK, platform::kMbIconError);
     EXPECT_EQ(main_.view().channel(0), shown);
     EXPECT_NE(shown->pixels(), nullptr);
     EXPECT_EQ(main_.levels()[1].high, 180);

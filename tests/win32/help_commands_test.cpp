@@ -10,7 +10,7 @@
 
 #include "app/document_opener.h"
 #include "app/texts.h"
-#include "product/paths.h"
+#include "paths/paths.h"
 #include "res/resource.h"
 #include "tests/support/message_capture.h"
 #include "tests/win32/main_window_fixture.h"

@@ -4,7 +4,7 @@
 
 #include <commctrl.h>
 
-#include "product/paths.h"
+#include "paths/paths.h"
 
 namespace qm::test {
 
@@ -93,7 +93,7 @@ BandImage* MainWindowTest::makeBand(const std::string& name, int pixelsPerLine, 
     }
     auto band = std::make_unique<BandImage>();
     EXPECT_TRUE(band->setPath(dir_.writeFile(name, bytes)));
-    EXPECT_TRUE(band->readGeometry(BandImage::kFastFormat, "S", "O", pixelsPerLine, lines));
+    EXPECT_TRUE(band->readGeometry(BandFormat::Fast, "S", "O", pixelsPerLine, lines));
     bands_.push_back(std::move(band));
     return bands_.back().get();
 }

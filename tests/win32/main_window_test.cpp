@@ -29,7 +29,7 @@ TEST_F(MainWindowStartTest, StartsInThreeBandModeWithTheSingleBandItemOffered) {
     EXPECT_FALSE(GetMenuState(menu, IDM_SINGLE_BAND_MODE, MF_BYCOMMAND) &
                  (MF_GRAYED | MF_DISABLED));
     EXPECT_FALSE(GetMenuState(menu, IDM_LINK_LEVELS, MF_BYCOMMAND) & MF_CHECKED);
-    EXPECT_EQ(main_.view().mode(), kThreeBandMode);
+    EXPECT_EQ(main_.view().mode(), DisplayMode::ThreeBand);
     EXPECT_FALSE(main_.linkLevels());
     for (const LevelRange& range : main_.levels()) {
         EXPECT_EQ(range.high, 255);

@@ -34,7 +34,7 @@ TEST_F(ModeCommandTest, SwitchesHideAndShowChannelsOneAndTwo) {
 
         EXPECT_EQ(grayed(window(), IDM_SINGLE_BAND_MODE), single);
         EXPECT_EQ(grayed(window(), IDM_THREE_BAND_MODE), !single);
-        EXPECT_EQ(main_.view().mode(), single ? kSingleBandMode : kThreeBandMode);
+        EXPECT_EQ(main_.view().mode(), single ? DisplayMode::SingleBand : DisplayMode::ThreeBand);
         expectChannelControlsVisible(window(), 0, true);
         for (int channel = 1; channel < 3; ++channel) {
             expectChannelControlsVisible(window(), channel, !single);

@@ -91,7 +91,7 @@ TEST_F(SaveCommandTest, FailureShowsTheMessageOwnedByTheWindow) {
     EXPECT_EQ(boxes.boxes()[0].text, texts::kSaveFailed);
     EXPECT_EQ(boxes.boxes()[0].caption, texts::kErrorCaption);
     EXPECT_EQ(boxes.boxes()[0].owner, window());
-    EXPECT_EQ(boxes.boxes()[0].style & 0xF0u, platform::kMbIconError);
+    EXPECT_EQ(boxes.boxes()[0].style & MB_ICONMASK, platform::kMbIconError);
     EXPECT_EQ(fileBytes(target), "held");
 }
 

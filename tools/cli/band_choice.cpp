@@ -4,13 +4,13 @@
 #include <charconv>
 
 #include "platform/platform.h"
+#include "text/ascii.h"
 
 namespace qm::cli {
 namespace {
 
 bool allDigits(const std::string& word) {
-    return !word.empty() &&
-           std::all_of(word.begin(), word.end(), [](char c) { return c >= '0' && c <= '9'; });
+    return !word.empty() && std::all_of(word.begin(), word.end(), isAsciiDigit);
 }
 
 // Chooser item n shows band n - 1; item 0 is "no band".

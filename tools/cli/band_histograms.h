@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "band/histogram.h"
-#include "tools/cli/opened_product.h"
+#include "product/open_product.h"
 
 namespace qm::cli {
 
@@ -15,8 +15,8 @@ namespace qm::cli {
 using BandHistograms = std::vector<std::optional<Histogram>>;
 
 // Loads each band in turn, keeps a copy of its histogram and frees its pixels
-// before the next one, so only one band is in memory at a time. Notice boxes
-// raised while histograms are built are answered without being shown.
+// before the next one, so only one band is in memory at a time. The empty notice
+// box of a cut bar goes to whatever message-box handler the caller has set.
 BandHistograms loadBandHistograms(const OpenedProduct& product);
 
 }  // namespace qm::cli

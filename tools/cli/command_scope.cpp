@@ -1,7 +1,7 @@
 #include "tools/cli/command_scope.h"
 
+#include "paths/paths.h"
 #include "platform/platform.h"
-#include "product/paths.h"
 
 namespace qm::cli {
 

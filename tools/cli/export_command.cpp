@@ -3,12 +3,13 @@
 #include <optional>
 #include <string>
 
+#include "paths/paths.h"
 #include "platform/platform.h"
-#include "product/paths.h"
+#include "product/open_product.h"
 #include "tools/cli/band_choice.h"
 #include "tools/cli/command_scope.h"
 #include "tools/cli/console_message_boxes.h"
-#include "tools/cli/opened_product.h"
+#include "tools/cli/parse_result.h"
 #include "tools/cli/png_file.h"
 #include "tools/cli/progress_line.h"
 #include "view/auto_levels.h"
@@ -97,7 +98,7 @@ bool ExportRun::applyLevels(ImageView& view, ChannelLevels& levels) const {
         return false;
     }
     if (arguments_.autoClipPercent) {
-        for (int k = 0; k < ImageView::kChannelCount && k < view.mode(); ++k) {
+        for (int k = 0; k < shownChannels(view.mode()); ++k) {
             if (const BandImage* band = view.shownBand(k))
                 levels[k] = clippedLevels(band->histogram()->counts, *arguments_.autoClipPercent);
         }
@@ -156,7 +157,7 @@ int ExportRun::run() {
 
     progress_.show(std::string(kProgramName) + ": loading bands");
     ImageView view;
-    view.setMode(arguments_.bands.size() == 1 ? kSingleBandMode : kThreeBandMode);
+    view.setMode(arguments_.bands.size() == 1 ? DisplayMode::SingleBand : DisplayMode::ThreeBand);
     ChannelLevels levels;
     if (!changeBands(view, *chosen, levels, nullptr))
         return fail(arguments_.labelPath, "the bands differ in size: " + describeSizes(*chosen));

@@ -22,10 +22,10 @@ std::string utf8(const char* programText) {
 
 Json labelPairs(const LabelFile& label) {
     Json pairs = Json::array();
-    for (const LabelEntry* entry = label.head(); entry; entry = entry->next.get()) {
+    for (const LabelEntry& entry : label.entries()) {
         Json pair;
-        pair["name"] = utf8(entry->name);
-        pair["value"] = utf8(entry->value);
+        pair["name"] = utf8(entry.name);
+        pair["value"] = utf8(entry.value);
         pairs.push_back(std::move(pair));
     }
     return pairs;
@@ -57,7 +57,7 @@ void addHistogram(Json& object, const std::optional<Histogram>& histogram) {
 std::string jsonReport(const OpenedProduct& product, const BandHistograms& histograms) {
     const ProductCatalog& catalog = product.catalog();
     Json report;
-    report["parseResult"] = product.parseResult();
+    report["parseResult"] = static_cast<int>(product.parseResult());
     report["label"] = labelPairs(product.label());
     report["satellite"] = utf8(catalog.satellite());
     report["sensor"] = utf8(catalog.sensor());

@@ -9,18 +9,15 @@
 #include <stb/stb_image_write.h>
 
 #include "platform/platform.h"
+#include "text/ascii.h"
 
 namespace qm::cli {
 namespace {
 
 constexpr std::string_view kPngExtension = ".png";
 
-char lowerAscii(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 int channelsOf(const ImageView& view) {
-    return view.mode() == kSingleBandMode ? 1 : 3;
+    return shownChannels(view.mode());
 }
 
 std::int64_t pictureBytes(const ImageView& view) {
@@ -68,7 +65,7 @@ bool isPngName(std::string_view path) {
         return false;
     const std::string_view end = path.substr(path.size() - kPngExtension.size());
     for (std::size_t i = 0; i < end.size(); ++i) {
-        if (lowerAscii(end[i]) != kPngExtension[i])
+        if (asciiLower(end[i]) != kPngExtension[i])
             return false;
     }
     return true;

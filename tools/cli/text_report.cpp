@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "tools/cli/band_fields.h"
+#include "tools/cli/parse_result.h"
 
 namespace qm::cli {
 namespace {
@@ -31,9 +32,9 @@ const char* formatCodeMeaning(int formatCode) {
     switch (formatCode) {
         case 0:
             return "none";
-        case BandImage::kRecordFormat:
+        case static_cast<int>(BandFormat::Record):
             return "record format";
-        case BandImage::kFastFormat:
+        case static_cast<int>(BandFormat::Fast):
             return "fast format";
         default:
             return "unknown; no band can be made";
@@ -43,12 +44,9 @@ const char* formatCodeMeaning(int formatCode) {
 // Names and values are quoted: a name may end in a space, which decides whether
 // lookups find it, and a value may be empty.
 void writeLabelPairs(std::ostream& out, const LabelFile& label) {
-    int count = 0;
-    for (const LabelEntry* entry = label.head(); entry; entry = entry->next.get())
-        ++count;
-    writeLine(out, "Label pairs", count);
-    for (const LabelEntry* entry = label.head(); entry; entry = entry->next.get())
-        out << "  \"" << entry->name << "\" : \"" << entry->value << "\"\n";
+    writeLine(out, "Label pairs", static_cast<int>(label.entries().size()));
+    for (const LabelEntry& entry : label.entries())
+        out << "  \"" << entry.name << "\" : \"" << entry.value << "\"\n";
 }
 
 void writeBand(std::ostream& out, int index, const BandImage& band) {
@@ -89,7 +87,7 @@ std::string textReport(const OpenedProduct& product, const BandHistograms& histo
     const ProductCatalog& catalog = product.catalog();
     writeLine(out, "Label file", product.labelPath());
     writeLine(out, "Parse result",
-              std::to_string(product.parseResult()) + " (" +
+              std::to_string(static_cast<int>(product.parseResult())) + " (" +
                   parseResultMeaning(product.parseResult()) + ")");
     writeLabelPairs(out, product.label());
     writeLine(out, "Satellite", shown(catalog.satellite()));

@@ -3,8 +3,8 @@
 
 #include <string>
 
+#include "product/open_product.h"
 #include "tools/cli/band_histograms.h"
-#include "tools/cli/opened_product.h"
 
 namespace qm::cli {
 

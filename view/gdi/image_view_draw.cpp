@@ -153,7 +153,7 @@ bool ImageView::draw() {
 // A channel without a band, or whose band has no histogram, gets no bars.
 bool ImageView::drawHistograms(void* deviceContext) const {
     const HDC dc = static_cast<HDC>(deviceContext);
-    for (int k = 0; k < layout::panelCount(displayMode_); ++k) {
+    for (int k = 0; k < shownChannels(displayMode_); ++k) {
         const BandImage* band = channel(k);
         if (band && band->histogram())
             drawBars(dc, *band->histogram(), k);

@@ -28,12 +28,6 @@ inline constexpr int kTextBoxRight = kControlPanelWidth - kSpinWidth;
 inline constexpr int kLevelTextX = 78;
 inline constexpr int kLevelTextDown = 4;
 
-// Panels drawn in a display mode: 1 in single-band mode, 3 in three-band mode,
-// none otherwise.
-constexpr int panelCount(int displayMode) {
-    return displayMode == 1 || displayMode == 3 ? displayMode : 0;
-}
-
 constexpr int blockTop(int channel) {
     return kToolbarHeight + kChannelBlockHeight * channel;
 }

@@ -1,4 +1,4 @@
-#include "product/paths.h"
+#include "paths/paths.h"
 
 #include "platform/platform.h"
 

@@ -1,0 +1,50 @@
+// Opening a product, in two halves: the label file parsed and the catalogue reset to
+// the label's path, then the catalogue configured from the label's satellite, sensor
+// and logical format and its bands discovered. The viewer runs the first half while
+// its open dialog is still up and the second once the dialog has gone; everything
+// else runs both through OpenedProduct.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "product/label_file.h"
+#include "product/product_catalog.h"
+
+namespace qm {
+
+// Parses the label file at the full path (program form) and resets the catalogue to
+// that path, whatever the parse gave. The parse result.
+LabelParseResult readProductLabel(const std::string& labelPath, LabelFile& label,
+                                  ProductCatalog& catalog);
+
+// Configures the catalogue from the label (which must outlive the catalogue's use of
+// its texts) and discovers the bands; discovery makes the product directory current.
+// True when discovery ran to its end.
+bool discoverProductBands(const LabelFile& label, ProductCatalog& catalog);
+
+// A product opened by both halves, with what they gave.
+class OpenedProduct {
+  public:
+    explicit OpenedProduct(std::string labelPath);
+    OpenedProduct(const OpenedProduct&) = delete;
+    OpenedProduct& operator=(const OpenedProduct&) = delete;
+
+    const std::string& labelPath() const { return labelPath_; }
+    LabelParseResult parseResult() const { return parseResult_; }
+    bool labelRead() const { return parseResult_ == LabelParseResult::Ok; }
+    bool discovered() const { return discovered_; }
+    const LabelFile& label() const { return label_; }
+    const ProductCatalog& catalog() const { return catalog_; }
+
+  private:
+    std::string labelPath_;
+    // The catalogue borrows the label's value texts, so the label is declared first
+    // and outlives it.
+    LabelFile label_;
+    ProductCatalog catalog_;
+    LabelParseResult parseResult_;
+    bool discovered_;
+};
+
+}  // namespace qm
