@@ -37,15 +37,9 @@ std::vector<std::string> commandLineWords(std::string_view commandLine) {
 
 }  // namespace
 
+// ".LAB" alone names no file.
 bool isLabelPath(std::string_view path) {
-    if (path.size() <= kLabelExtension.size())
-        return false;
-    const std::string_view end = path.substr(path.size() - kLabelExtension.size());
-    for (std::size_t i = 0; i < end.size(); ++i) {
-        if (asciiUpper(end[i]) != kLabelExtension[i])
-            return false;
-    }
-    return true;
+    return path.size() > kLabelExtension.size() && endsWithAsciiNoCase(path, kLabelExtension);
 }
 
 std::optional<std::string> labelPathFromCommandLine(std::string_view commandLine) {

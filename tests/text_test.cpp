@@ -51,5 +51,25 @@ TEST(Ascii, LeavesEveryByteOutsideItsLettersAndDigitsAlone) {
     EXPECT_EQ(asciiLower('Z'), 'z');
 }
 
+TEST(Ascii, EndingsCompareLettersWithoutCaseAndOtherBytesExactly) {
+    struct Case {
+        std::string_view text;
+        std::string_view ending;
+        bool ends;
+    };
+    const Case cases[] = {
+        {"SCENE.LAB", ".LAB", true},
+        {"scene.lab", ".LAB", true},
+        {"Scene.Png", ".png", true},
+        {".LAB", ".LAB", true},
+        {"LAB", ".LAB", false},
+        {"SCENE.LAB.TXT", ".LAB", false},
+        {"SCENE_LAB", ".LAB", false},
+        {"", "", true},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(endsWithAsciiNoCase(c.text, c.ending), c.ends) << '"' << c.text << '"';
+}
+
 }  // namespace
 }  // namespace qm

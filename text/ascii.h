@@ -3,6 +3,8 @@
 // characters must never be taken for letters, digits or spaces.
 #pragma once
 
+#include <string_view>
+
 namespace qm {
 
 constexpr bool isAsciiDigit(char c) {
@@ -20,6 +22,21 @@ constexpr char asciiUpper(char c) {
 
 constexpr char asciiLower(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+// Whether the text ends in `ending`, ASCII letters compared without case: file
+// name extensions such as ".LAB" and ".png". An ending that starts with '.' is
+// safe in Shift-JIS text: '.' is never the second byte of a character, so the
+// letters after it are characters of their own.
+constexpr bool endsWithAsciiNoCase(std::string_view text, std::string_view ending) {
+    if (text.size() < ending.size())
+        return false;
+    const std::string_view end = text.substr(text.size() - ending.size());
+    for (std::size_t i = 0; i < end.size(); ++i) {
+        if (asciiUpper(end[i]) != asciiUpper(ending[i]))
+            return false;
+    }
+    return true;
 }
 
 // A C text that may be null (a label entry that is missing), as an empty text.

@@ -61,14 +61,7 @@ void writeToFile(void* context, void* data, int size) {
 }  // namespace
 
 bool isPngName(std::string_view path) {
-    if (path.size() < kPngExtension.size())
-        return false;
-    const std::string_view end = path.substr(path.size() - kPngExtension.size());
-    for (std::size_t i = 0; i < end.size(); ++i) {
-        if (asciiLower(end[i]) != kPngExtension[i])
-            return false;
-    }
-    return true;
+    return endsWithAsciiNoCase(path, kPngExtension);
 }
 
 bool fitsPng(const ImageView& view) {
