@@ -2,7 +2,9 @@
 # the portable core includes <windows.h>. The folders stand in this order, each
 # allowed to include itself and those before it: text, platform, paths, band,
 # product, view (view/gdi is the Windows part of view and may include <windows.h>).
-# Run as: cmake -DSOURCE_DIR=<project> -P CheckIncludeLayers.cmake
+# Run as: cmake -DSOURCE_DIR=<project> [-DREPORT=<file.xml>] -P CheckIncludeLayers.cmake
+# REPORT names a test report in GoogleTest's XML form, one case, so that test.sh
+# counts this check with the test programs' cases.
 cmake_minimum_required(VERSION 3.20)
 set(layers text platform paths band product view)
 set(project_folders ${layers} app tools tests fuzz bench res)
@@ -43,8 +45,32 @@ foreach(layer IN LISTS layers)
 endforeach()
 check_folder(view/gdi "${allowed}" TRUE)
 
+function(write_report failure_text)
+  if(NOT REPORT)
+    return()
+  endif()
+  set(case "<testcase name=\"FoldersFormAStack\" status=\"run\" result=\"completed\" classname=\"IncludeLayers\"")
+  if(failure_text)
+    string(REPLACE "&" "&amp;" failure_text "${failure_text}")
+    string(REPLACE "<" "&lt;" failure_text "${failure_text}")
+    string(REPLACE ">" "&gt;" failure_text "${failure_text}")
+    string(REPLACE "\"" "&quot;" failure_text "${failure_text}")
+    set(case "${case}><failure message=\"${failure_text}\"/></testcase>")
+    set(count 1)
+  else()
+    set(case "${case}/>")
+    set(count 0)
+  endif()
+  file(WRITE "${REPORT}" "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+       "<testsuites tests=\"1\" failures=\"${count}\" name=\"AllTests\">\n"
+       "<testsuite name=\"IncludeLayers\" tests=\"1\" failures=\"${count}\">\n"
+       "${case}\n</testsuite>\n</testsuites>\n")
+endfunction()
+
 if(failures)
   list(JOIN failures "\n  " text)
+  write_report("${text}")
   message(FATAL_ERROR "Includes that reach above their folder's layer:\n  ${text}")
 endif()
+write_report("")
 message(STATUS "Every core folder includes only itself and the folders below it")
