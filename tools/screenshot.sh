@@ -2,7 +2,7 @@
 # Takes docs/screenshot.png: starts a private Xvfb, runs quillmere.exe under Wine
 # from samples/ (made first if missing), opens samples/SYN7REC.LAB through the open
 # dialog, shows bands 3, 2, 1 in three-band mode, zooms out once and photographs
-# the maximised window. Usage: tools/screenshot.sh [OUT.PNG]
+# the maximised window with the cursor over the picture. Usage: tools/screenshot.sh [OUT.PNG]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -51,7 +51,7 @@ choose_band 240 2                   # green: band 2
 choose_band 390 1                   # blue: band 1
 click 89 60 4                       # apply the band change
 click 190 60 2                      # zoom out
-xdotool mousemove 1020 760          # no tooltip in the picture
+xdotool mousemove 640 400           # the pixel text right of the toolbar buttons
 sleep 1
 
 mkdir -p "$(dirname "$out")"
