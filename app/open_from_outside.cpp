@@ -15,9 +15,12 @@
 namespace qm {
 namespace {
 
+// The file index that asks DragQueryFileA for the number of files dropped.
+constexpr UINT kDroppedFileCount = 0xFFFFFFFF;
+
 // The one file of a drop, none when several came.
 std::optional<std::string> singleDroppedFile(HDROP drop) {
-    if (DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0) != 1)
+    if (DragQueryFileA(drop, kDroppedFileCount, nullptr, 0) != 1)
         return std::nullopt;
     const UINT length = DragQueryFileA(drop, 0, nullptr, 0);
     std::string path(length + 1, '\0');
