@@ -4,8 +4,8 @@
 # machine that has it all.
 set -euo pipefail
 
-packages=(cmake g++ make googletest libbenchmark-dev nlohmann-json3-dev libstb-dev python3
-          mingw-w64 wine wine64 wine32:i386 xvfb xauth xdotool imagemagick
+packages=(cmake g++ make googletest libbenchmark-dev nlohmann-json3-dev libstb-dev zlib1g-dev python3
+          mingw-w64 libz-mingw-w64-dev wine wine64 wine32:i386 xvfb xauth xdotool imagemagick
           fonts-ipafont-gothic locales clang libclang-rt-14-dev)
 
 as_root() {
