@@ -88,6 +88,7 @@ LRESULT MainWindow::onLButtonDown(LPARAM lParam) {
 LRESULT MainWindow::onMouseMove(LPARAM lParam) {
     const POINT point = clientPoint(lParam);
     if (drag_.active()) {
+        drag_.follow(point);
         const std::int32_t zoom = view_->zoom();
         scrollWithinReach(true, drag_.columnFor(point, zoom));
         scrollWithinReach(false, drag_.lineFor(point, zoom));

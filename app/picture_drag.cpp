@@ -4,6 +4,7 @@ namespace qm {
 
 void PictureDrag::start(POINT grabbed, int column, int line) {
     grabbed_ = grabbed;
+    cursor_ = grabbed;
     column_ = column;
     line_ = line;
     const HCURSOR previous = SetCursor(hand());
@@ -17,6 +18,12 @@ void PictureDrag::stop() {
         return;
     active_ = false;
     SetCursor(previousCursor_);
+}
+
+void PictureDrag::regrab(int column, int line) {
+    grabbed_ = cursor_;
+    column_ = column;
+    line_ = line;
 }
 
 std::int64_t PictureDrag::columnFor(POINT cursor, std::int32_t zoom) const {

@@ -21,6 +21,11 @@ class PictureDrag {
     void start(POINT grabbed, int column, int line);
     // Ends the drag and brings the cursor back; nothing when no drag runs.
     void stop();
+    // Where the cursor went during the drag.
+    void follow(POINT cursor) { cursor_ = cursor; }
+    // The zoom changed under the drag (Ctrl+wheel): the picture is grabbed again
+    // where the cursor is, at these scroll positions, so it does not jump.
+    void regrab(int column, int line);
 
     // The scroll positions that bring the grabbed point under the cursor, before the
     // bars limit them.
@@ -32,6 +37,7 @@ class PictureDrag {
   private:
     bool active_ = false;
     POINT grabbed_{};
+    POINT cursor_{};
     int column_ = 0;
     int line_ = 0;
     HCURSOR previousCursor_ = nullptr;

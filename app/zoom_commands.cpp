@@ -39,8 +39,11 @@ void MainWindow::zoomActualSize() {
 
 // A page shows as many more source pixels as the zoom steps over; a position that
 // the new page leaves out of reach comes back to the last reachable one.
+// A drag under way goes on from the new zoom's positions.
 void MainWindow::zoomChanged() {
     fitScrollBars();
+    if (drag_.active())
+        drag_.regrab(reachedPosition(true), reachedPosition(false));
     invalidateImageArea();
 }
 

@@ -171,6 +171,22 @@ TEST_F(PictureMouseTest, DraggingMovesThePictureWithTheMouse) {
     }
 }
 
+// Ctrl+wheel during a drag: the picture stays where it is and the drag goes on at
+// the new zoom from the cursor's place.
+TEST_F(PictureMouseTest, ZoomingDuringADragDoesNotMoveThePicture) {
+    showPicture();
+    scrollTo({100, 80});
+    press({400, 200});
+    moveTo({390, 193});
+    ASSERT_EQ(origin(), Origin(110, 87));
+    wheel(-120, MK_CONTROL);
+    ASSERT_EQ(main_.view().zoom(), 2);
+    EXPECT_EQ(origin(), Origin(110, 87));
+    moveTo({380, 186});
+    EXPECT_EQ(origin(), Origin(130, 101));
+    release({380, 186});
+}
+
 TEST_F(PictureMouseTest, CursorIsAHandWhileDragging) {
     showPicture();
     const HCURSOR hand = LoadCursorA(nullptr, IDC_HAND);
