@@ -1,8 +1,8 @@
 // Opening a product, in two halves: the label file parsed and the catalogue reset to
 // the label's path, then the catalogue configured from the label's satellite, sensor
-// and logical format and its bands discovered. The viewer runs the first half while
-// its open dialog is still up and the second once the dialog has gone; everything
-// else runs both through OpenedProduct.
+// and logical format and its bands discovered. The viewer calls the halves itself,
+// after letting its view go of the old product's bands; everything else runs both
+// through OpenedProduct.
 #pragma once
 
 #include <string>
