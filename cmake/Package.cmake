@@ -3,8 +3,9 @@
 # makes build/win32-release/quillmere-<version>-win32.zip and
 # build/win64-release/quillmere-<version>-win64.zip, each holding the viewer, the
 # command-line tool, the sample generator, the example QMDATA.INI in Shift-JIS and
-# the user guides. package-zip-win32 / package-zip-win64 make one zip from this
-# build, whatever its configuration.
+# the user guides as Notepad on a Japanese system reads them (Shift-JIS, CR LF line
+# ends; the English one names the Japanese menus). package-zip-win32 /
+# package-zip-win64 make one zip from this build, whatever its configuration.
 if(CMAKE_SIZEOF_VOID_P EQUAL 8)
   set(QM_PACKAGE_ARCH win64)
 else()
@@ -20,10 +21,14 @@ add_custom_target(package-zip-${QM_PACKAGE_ARCH}
   COMMAND ${CMAKE_COMMAND} -E make_directory ${QM_PACKAGE_STAGE}
   COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:quillmere> $<TARGET_FILE:quillmere-cli>
           $<TARGET_FILE:quillmere-sample-gen> ${QM_CONFIGURATION_FILE} ${QM_PACKAGE_STAGE}
-  COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/docs/user-guide.md
-          ${QM_PACKAGE_STAGE}/README.txt
-  COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/docs/user-guide-ja.md
-          ${QM_PACKAGE_STAGE}/README-ja.txt
+  COMMAND ${QM_ICONV} -f UTF-8 -t CP932 -o ${QM_PACKAGE_STAGE}/README.txt
+          ${PROJECT_SOURCE_DIR}/docs/user-guide.md
+  COMMAND ${QM_ICONV} -f UTF-8 -t CP932 -o ${QM_PACKAGE_STAGE}/README-ja.txt
+          ${PROJECT_SOURCE_DIR}/docs/user-guide-ja.md
+  COMMAND ${CMAKE_COMMAND} -DFILE=${QM_PACKAGE_STAGE}/README.txt
+          -P ${PROJECT_SOURCE_DIR}/cmake/CrlfText.cmake
+  COMMAND ${CMAKE_COMMAND} -DFILE=${QM_PACKAGE_STAGE}/README-ja.txt
+          -P ${PROJECT_SOURCE_DIR}/cmake/CrlfText.cmake
   COMMAND ${CMAKE_COMMAND} -E tar cf ${QM_PACKAGE_ZIP} --format=zip ${QM_PACKAGE_NAME}
   WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/package
   DEPENDS quillmere quillmere-cli quillmere-sample-gen qm_configuration_file
