@@ -9,12 +9,16 @@
 
 namespace {
 
+// Satellite bands are noisy, so zlib's longer match searches find little: on an
+// 8000 x 7000 colour scene level 6 took 19.5 s, level 3 6.2 s and level 2 3.6 s,
+// for files only 2.6 % and 5.8 % larger than level 6's.
+constexpr int kDeflateLevel = 2;
+
 // stb frees the result with free(); nothing on failure.
 unsigned char* zlibCompress(unsigned char* data, int length, int* compressedLength, int) {
     uLongf size = compressBound(static_cast<uLong>(length));
     auto* out = static_cast<unsigned char*>(std::malloc(size));
-    if (!out ||
-        compress2(out, &size, data, static_cast<uLong>(length), Z_DEFAULT_COMPRESSION) != Z_OK ||
+    if (!out || compress2(out, &size, data, static_cast<uLong>(length), kDeflateLevel) != Z_OK ||
         size > static_cast<uLongf>(INT_MAX)) {
         std::free(out);
         return nullptr;
