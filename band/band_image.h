@@ -107,6 +107,10 @@ class BandImage {
     // pixelsPerLine x lineCount bytes without row padding, stored bottom-up: row 0
     // is the last line of the file. Null while the band is not loaded.
     const std::uint8_t* pixels() const { return pixels_.get(); }
+    // The bytes pixels() holds once loaded, in 64 bits.
+    std::int64_t pixelCount() const {
+        return std::int64_t{geometry_.pixelsPerLine} * geometry_.lineCount;
+    }
     // Null before the first successful load. The panels set its level pair through it.
     Histogram* histogram() const { return histogram_.get(); }
 

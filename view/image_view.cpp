@@ -153,8 +153,8 @@ ChannelSources ImageView::channelSources() const {
         if (!band)
             continue;
         const Histogram& histogram = *band->histogram();
-        const std::int64_t size = std::int64_t{band->pixelsPerLine()} * band->lineCount();
-        sources[k] = bandSource(band->pixels(), size, {histogram.highLevel, histogram.lowLevel});
+        sources[k] = bandSource(band->pixels(), band->pixelCount(),
+                                {histogram.highLevel, histogram.lowLevel});
     }
     return sources;
 }

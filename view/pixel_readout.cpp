@@ -25,8 +25,7 @@ std::string channelValue(const ImageView& view, int channel, std::int64_t index)
     const BandImage* band = view.shownBand(channel);
     if (!band)
         return "-";
-    const std::int64_t size = std::int64_t{band->pixelsPerLine()} * band->lineCount();
-    if (index < 0 || index >= size)
+    if (index < 0 || index >= band->pixelCount())
         return "-";
     return std::to_string(band->pixels()[index]);
 }
