@@ -1,6 +1,5 @@
 // Command 40016: the bands chosen in the three choosers into the view.
 #include "app/main_window.h"
-#include "app/scoped_flag.h"
 #include "app/scoped_wait_cursor.h"
 #include "view/band_change.h"
 
@@ -14,9 +13,8 @@ BandImage* MainWindow::chosenBand(int channel) const {
 
 // Bands that differ in size are refused (with a message) and nothing changes. A
 // band that fails to load, or whose histogram shows the capped-bar notice, shows a
-// box; while it is up the window refuses other commands.
+// box.
 void MainWindow::applyBandChange() {
-    const ScopedFlag busy(busy_);
     ChosenBands chosen{};
     for (int i = 0; i < ImageView::kChannelCount; ++i)
         chosen[static_cast<std::size_t>(i)] = chosenBand(i);

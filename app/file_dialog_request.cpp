@@ -7,8 +7,9 @@ namespace {
 
 constexpr DWORD kLabelFileFlags =
     OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_ENABLEHOOK | OFN_HIDEREADONLY;
-// A save dialog that insisted on an existing file could refuse a new name.
-constexpr DWORD kBitmapFileFlags = OFN_EXPLORER | OFN_HIDEREADONLY;
+// A save dialog that insisted on an existing file could refuse a new name; an
+// existing one is replaced only when the user says so.
+constexpr DWORD kBitmapFileFlags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
 
 OPENFILENAMEA fileDialogRequest(HWND owner, const char* filter, char* buffer, DWORD size,
                                 const char* title, DWORD flags, const char* defaultExtension) {

@@ -28,8 +28,8 @@ static_assert(kFileDialogRequestSize == 76);
 // its hook procedure.
 OPENFILENAMEA labelFileRequest(HWND owner, char* buffer, DWORD size);
 
-// The save command's request: the name of a bitmap file, new or existing; an
-// existing one is replaced without a question.
+// The save command's request: the name of a bitmap file, new or existing; the
+// dialog asks before an existing one is replaced.
 OPENFILENAMEA bitmapFileRequest(HWND owner, char* buffer, DWORD size);
 
 }  // namespace qm

@@ -5,8 +5,8 @@
 #include "app/document_opener.h"
 #include "app/main_window.h"
 #include "app/texts.h"
-#include "platform/platform.h"
 #include "paths/paths.h"
+#include "platform/platform.h"
 #include "view/texts.h"
 
 namespace qm {
@@ -18,8 +18,7 @@ bool fileExists(const std::string& path) {
     return !path.empty() && platform::fileSize(path) >= 0;
 }
 
-std::string aboutText() {
-    const std::string configuration = configurationFilePath();
+std::string aboutText(const std::string& configuration) {
     std::string text = std::string(MainWindow::kTitle) + " " + texts::kAboutVersion + " " +
                        QM_VERSION + " (" +
                        (sizeof(void*) == 8 ? texts::kAbout64Bit : texts::kAbout32Bit) + ")\n\n";
@@ -36,17 +35,16 @@ std::string aboutText() {
 void MainWindow::viewDocument() {
     const std::string guide = executableFilePath(kUserGuideName);
     if (!fileExists(guide)) {
-        platform::messageBox(window_, texts::kDocumentMissing + guide, texts::kErrorCaption,
-                             platform::kMbIconError);
+        showError(texts::kDocumentMissing + guide);
         return;
     }
     if (!openDocument(window_, guide))
-        platform::messageBox(window_, texts::kDocumentNotOpened + guide, texts::kErrorCaption,
-                             platform::kMbIconError);
+        showError(texts::kDocumentNotOpened + guide);
 }
 
 void MainWindow::showAbout() {
-    platform::messageBox(window_, aboutText(), texts::kAboutCaption, platform::kMbIconInformation);
+    platform::messageBox(window_, aboutText(catalog_->configurationPath()), texts::kAboutCaption,
+                         platform::kMbIconInformation);
 }
 
 }  // namespace qm

@@ -1,7 +1,6 @@
 // Commands 40013, 40014 and 40021: the input levels into the view, set by hand or
 // automatically, and the level link's check mark.
 #include "app/main_window.h"
-#include "app/scoped_flag.h"
 #include "res/resource.h"
 #include "view/band_change.h"
 
@@ -13,10 +12,8 @@ void MainWindow::applyInputLevels() {
 }
 
 // A refusal (too few bands, single-band mode, a band without histogram) has been
-// shown and leaves the levels as they were. While its box is up the window refuses
-// other commands.
+// shown and leaves the levels as they were.
 void MainWindow::autoLevelTrueColour() {
-    const ScopedFlag busy(busy_);
     if (applyTrueColourLevels(*view_, levels_))
         applyInputLevels();
 }

@@ -1,12 +1,14 @@
 #include "app/main_window.h"
 
+#include <utility>
+
 #include "res/resource.h"
 
 namespace qm {
 
-MainWindow::MainWindow()
+MainWindow::MainWindow(std::string configurationPath)
     : view_(std::make_unique<ImageView>()),
-      catalog_(std::make_unique<ProductCatalog>()),
+      catalog_(std::make_unique<ProductCatalog>(std::move(configurationPath))),
       label_(std::make_unique<LabelFile>()) {}
 
 // The members go in reverse order of declaration: label, catalogue, view.
@@ -92,10 +94,11 @@ LRESULT MainWindow::onDestroy() {
 }
 
 // Ids without a command (the band choosers' notifications among them) are ignored,
-// and so is every command while a band change or an automatic level is running.
+// and so is every command while another one runs (it waits in a box or dialog).
 LRESULT MainWindow::onCommand(WPARAM wParam, LPARAM) {
-    if (busy_)
+    if (modal_.held())
         return 0;
+    const ModalGuard::Hold running = modal_.hold();
     // clang-format off
     switch (LOWORD(wParam)) {
         case IDM_OPEN:                      openProduct(); break;

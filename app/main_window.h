@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "app/modal_guard.h"
 #include "app/picture_drag.h"
 #include "app/pixel_text.h"
 #include "app/wheel_steps.h"
@@ -20,8 +21,6 @@
 #include "view/level_range.h"
 
 namespace qm {
-
-class LabelFileChooser;
 
 class MainWindow {
   public:
@@ -36,7 +35,9 @@ class MainWindow {
     // Bit 0 of the paint flags: the next paint redraws the panels, not the image.
     static constexpr std::uint32_t kPanelsOnly = 1;
 
-    MainWindow();
+    // The product catalogue reads the given configuration file: QMDATA.INI beside
+    // the program unless a test or benchmark names another.
+    explicit MainWindow(std::string configurationPath = configurationFilePath());
     MainWindow(const MainWindow&) = delete;
     MainWindow& operator=(const MainWindow&) = delete;
     // Deletes the label file, the catalogue and the view, in that order. The window
@@ -50,7 +51,7 @@ class MainWindow {
     bool createWindow(HINSTANCE instance);
     LRESULT onClose();
     // Opens a label file as the open command does after its dialog: the product is
-    // read and the band choosers refilled.
+    // read and the band choosers refilled; when it has no band, a box says why.
     void openLabelFile(const char* labelPath);
     // Opens the label file that the program's command line names, if it names one.
     void openFromCommandLine(const char* commandLine);
@@ -134,8 +135,10 @@ class MainWindow {
     void toggleLevelLink();
 
     // Parts of the commands.
-    void readProduct(const char* labelPath);
+    LabelParseResult readProduct(const char* labelPath);
     void fillBandChoosers();
+    void explainNoBand(LabelParseResult parseResult);
+    void showError(const std::string& text);
     bool showsAnyBand() const;
     BandImage* chosenBand(int channel) const;
     void setScrollRanges(const ChosenBands& chosen);
@@ -145,16 +148,12 @@ class MainWindow {
     void setModeMenu(UINT activeMode, UINT otherMode);
 
     bool linkLevels_ = false;
-    // A band change or an automatic level is running. Their message boxes run nested
-    // message loops; until they return, commands and level clicks are refused, so
-    // that nothing frees or changes the bands under the running command.
-    bool busy_ = false;
+    ModalGuard modal_;
     ChannelLevels levels_;
     HINSTANCE instance_ = nullptr;
     HWND window_ = nullptr;
     std::uint32_t paintFlags_ = 0;
     std::unique_ptr<ImageView> view_;
-    LabelFileChooser* chooser_ = nullptr;
     std::unique_ptr<ProductCatalog> catalog_;
     std::unique_ptr<LabelFile> label_;
     std::array<HWND, ImageView::kChannelCount> bandCombos_{};

@@ -35,9 +35,9 @@ LRESULT MainWindow::onNotify(WPARAM id, LPARAM record) {
 
 // The level follows the sum of the clicks, not the control's own position. The
 // next paint redraws the panels only: new levels reach the image when applied.
-// Clicks while a band change or an automatic level runs are ignored.
+// Clicks while a command runs (it waits in a box or dialog) are ignored.
 void MainWindow::onLevelSpin(int id, int delta) {
-    if (busy_)
+    if (modal_.held())
         return;
     const bool high = id >= control::kFirstHighSpin;
     const int channel = id - (high ? control::kFirstHighSpin : control::kFirstLowSpin);

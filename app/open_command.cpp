@@ -7,51 +7,51 @@
 #include "app/main_window.h"
 #include "app/texts.h"
 #include "platform/platform.h"
+#include "product/no_band_reason.h"
 #include "product/open_product.h"
+#include "view/texts.h"
 
 namespace qm {
 namespace {
 
 constexpr DWORD kPathCapacity = platform::kMaxPath;
 
+// The viewer's messages are program texts already, paths included.
+std::string asItStands(std::string_view text) {
+    return std::string(text);
+}
+
 }  // namespace
 
-// An open command that arrives while the dialog of another one runs only refills
-// the choosers. Nothing read from the product is examined here: a product the
-// catalogue cannot read leaves the choosers with "do not display" alone.
+// A product the catalogue cannot read leaves the choosers with "do not display"
+// alone, and a box says why.
 void MainWindow::openProduct() {
-    if (chooser_) {
-        fillBandChoosers();
-        return;
-    }
     std::unique_ptr<char[]> path(new (std::nothrow) char[kPathCapacity + 1]);
     if (!path)
         return;
     path[0] = '\0';
     LabelFileChooser chooser;
-    chooser_ = &chooser;
-    const bool chosen = chooser.choose(window_, path.get(), kPathCapacity);
-    chooser_ = nullptr;
-    if (chosen)
+    if (chooser.choose(window_, path.get(), kPathCapacity))
         openLabelFile(path.get());
 }
 
 // What the open command does with the label file chosen in its dialog; the command
 // line and a dropped file come the same way.
 void MainWindow::openLabelFile(const char* labelPath) {
-    readProduct(labelPath);
+    const LabelParseResult parseResult = readProduct(labelPath);
     discoverProductBands(*label_, *catalog_);
     fillBandChoosers();
+    explainNoBand(parseResult);
 }
 
 // The view lets go of the old product's bands before the catalogue drops them, and
 // starts again at zoom 1 and origin (0, 0) without a picture: the bars follow, and
 // the image area and the panels are erased, so nothing of the old picture stays.
-void MainWindow::readProduct(const char* labelPath) {
+LabelParseResult MainWindow::readProduct(const char* labelPath) {
     view_->setChannels(nullptr, nullptr, nullptr);
     startScrollingAgain(0, 0);
     InvalidateRect(window_, nullptr, TRUE);
-    readProductLabel(labelPath, *label_, *catalog_);
+    return readProductLabel(labelPath, *label_, *catalog_);
 }
 
 void MainWindow::fillBandChoosers() {
@@ -65,6 +65,19 @@ void MainWindow::fillBandChoosers() {
                          reinterpret_cast<LPARAM>(catalog_->band(j)->bandName().c_str()));
         SendMessageA(combo, CB_SETCURSEL, 0, 0);
     }
+}
+
+// Users meet this first: a product whose format the configuration lacks. The box
+// names what to change.
+void MainWindow::explainNoBand(LabelParseResult parseResult) {
+    const std::optional<std::string> reason = noBandReason(
+        parseResult, *catalog_, texts::kNoBandTemplates, MessageSpelling{asItStands, asItStands});
+    if (reason)
+        showError(texts::kNoBandFound + *reason);
+}
+
+void MainWindow::showError(const std::string& text) {
+    platform::messageBox(window_, text, texts::kErrorCaption, platform::kMbIconError);
 }
 
 }  // namespace qm

@@ -30,25 +30,30 @@ std::optional<std::string> singleDroppedFile(HDROP drop) {
 
 }  // namespace
 
-// A path relative to the start directory is made full first: the product's
-// discovery changes the current directory before the band paths are formed.
+// A relative path is made full, so the messages name the whole path. The open's box
+// (no band found) runs under the guard like a command's.
 void MainWindow::openFromCommandLine(const char* commandLine) {
     const std::optional<std::string> path =
         labelPathFromCommandLine(commandLine ? commandLine : "");
     if (!path)
         return;
     const std::string full = platform::fullPath(platform::fromNativePath(*path));
-    if (!full.empty())
-        openLabelFile(full.c_str());
+    if (full.empty())
+        return;
+    const ModalGuard::Hold opening = modal_.hold();
+    openLabelFile(full.c_str());
 }
 
 // A drop while a command waits in its dialog or message box is ignored like a
-// command: opening would free the bands that command still uses.
+// command: opening would free the bands that command still uses. The open's own
+// box (no band found) runs under the guard like a command's.
 LRESULT MainWindow::onDropFiles(WPARAM drop) {
     const std::optional<std::string> path = singleDroppedFile(reinterpret_cast<HDROP>(drop));
     DragFinish(reinterpret_cast<HDROP>(drop));
-    if (path && isLabelPath(*path) && !busy_ && !chooser_)
-        openLabelFile(path->c_str());
+    if (!path || !isLabelPath(*path) || modal_.held())
+        return 0;
+    const ModalGuard::Hold opening = modal_.hold();
+    openLabelFile(path->c_str());
     return 0;
 }
 

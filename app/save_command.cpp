@@ -1,5 +1,7 @@
 // Command 40003: the shown image at full resolution into a bitmap file the user
-// names.
+// names. The dialog asks before an existing file is replaced; the file is written
+// whole beside its place and only then takes it, so a failure leaves the old file
+// as it was; and no file of the open product is ever written over.
 #include "app/file_dialog_request.h"
 #include "app/main_window.h"
 #include "app/scoped_wait_cursor.h"
@@ -11,6 +13,25 @@ namespace qm {
 namespace {
 
 constexpr DWORD kPathCapacity = platform::kMaxPath;
+
+const char* saveFailureReason(platform::WriteFailure failure) {
+    switch (failure) {
+        case platform::WriteFailure::FolderMissing:
+            return texts::kSaveFolderMissing;
+        case platform::WriteFailure::AccessDenied:
+            return texts::kSaveAccessDenied;
+        case platform::WriteFailure::DiskFull:
+            return texts::kSaveDiskFull;
+        case platform::WriteFailure::NameTooLong:
+            return texts::kSaveNameTooLong;
+        case platform::WriteFailure::IsFolder:
+            return texts::kSaveIsFolder;
+        case platform::WriteFailure::None:
+        case platform::WriteFailure::Other:
+            break;
+    }
+    return texts::kSaveOtherFailure;
+}
 
 }  // namespace
 
@@ -30,14 +51,18 @@ void MainWindow::saveAs() {
     OPENFILENAMEA request = bitmapFileRequest(window_, path, kPathCapacity);
     if (!GetSaveFileNameA(&request))
         return;
-    bool saved = false;
+    if (catalog_->holdsFile(path)) {
+        showError(std::string(texts::kSaveOverProduct) + path);
+        return;
+    }
+    platform::WriteFailure failure = platform::WriteFailure::None;
     {
         const ScopedWaitCursor wait;
-        saved = view_->exportBitmap(path);
+        failure = view_->exportBitmap(path);
     }
-    if (!saved)
-        platform::messageBox(window_, texts::kSaveFailed, texts::kErrorCaption,
-                             platform::kMbIconError);
+    if (failure != platform::WriteFailure::None)
+        showError(std::string(texts::kSaveFailed) + "\n" + saveFailureReason(failure) + "\n" +
+                  texts::kSaveKeptOld + path);
 }
 
 }  // namespace qm

@@ -2,6 +2,8 @@
 // Literals are compiled to code page 932, so these are Shift-JIS in every build.
 #pragma once
 
+#include "product/no_band_reason.h"
+
 namespace qm::texts {
 
 // First item of every band chooser: show nothing in this channel.
@@ -16,8 +18,55 @@ inline constexpr char kOpenTitle[] = "LABファイルを選択してください
 inline constexpr char kBitmapFilter[] = "BitmapFile(*.BMP)\0*.BMP\0";
 inline constexpr char kSaveTitle[] = "ファイルの保存先を指定して下さい。";
 
-// Shown when the bitmap file cannot be written.
+// Shown when the bitmap file cannot be written: this text, the reason, then the
+// path after kSaveKeptOld.
 inline constexpr char kSaveFailed[] = "ファイルの保存に失敗しました。";
+inline constexpr char kSaveFolderMissing[] = "保存先のフォルダがありません。";
+inline constexpr char kSaveAccessDenied[] =
+    "保存先のフォルダかファイルが読み取り専用か、書き込む権限がありません。";
+inline constexpr char kSaveDiskFull[] = "ディスクの空き容量が足りません。";
+inline constexpr char kSaveNameTooLong[] = "ファイルのパスが長すぎます。";
+inline constexpr char kSaveIsFolder[] = "同じ名前のフォルダがあります。";
+inline constexpr char kSaveOtherFailure[] = "ファイルを作成または書き込みできませんでした。";
+inline constexpr char kSaveKeptOld[] = "保存先のファイルは元のままです:\n";
+
+// The save command never writes over a file of the open product; the path follows.
+inline constexpr char kSaveOverProduct[] =
+    "開いているプロダクトのファイルには保存できません。別の名前を指定してください:\n";
+
+// An opened product without a band: this text, then the reason.
+inline constexpr char kNoBandFound[] = "バンドが見つかりませんでした。\n\n";
+inline const NoBandTemplates kNoBandTemplates = {
+    .labelMissing = "ラベルファイルが見つからないか、調べられません:\n%l",
+    .labelUnreadable = "ラベルファイルを読み込めません:\n%l",
+    .labelWithoutMarker = "ラベルファイルではありません（ZEPHYRLAB の印がありません）:\n%l",
+    .noLogicalFormat = "ラベルに \"Logical Format\" がありません:\n%l",
+    .configurationMissing =
+        "設定ファイルが見つからないため、論理フォーマット \"%f\" が分かりません:\n%c",
+    .unknownLogicalFormat =
+        "論理フォーマット \"%f\" は設定ファイルの [Logical Format] にありません:\n%c",
+    .noProductFolder =
+        "ラベルのパスからプロダクトフォルダが決まりません（名前に '.' がありません）:\n%l",
+    .productFolderMissing = "プロダクトフォルダがありません:\n%d",
+    .noMatchingFile = "プロダクトフォルダにマスク \"%m\" に合うファイルがありません:\n%d",
+    .noFileNameMask =
+        "\n\n論理フォーマット \"%f\" は設定ファイルの [FileNameMask] にないため、"
+        "すべてのファイルを試しました:\n%c",
+    .noFastFormatHeader =
+        "プロダクトフォルダにファストフォーマットのヘッダ L7*_HRF.FST がありません:\n%d",
+    .headerUnreadable = "ファストフォーマットのヘッダを読み込めないか、ヘッダが短すぎます:\n%h",
+    .bandRefused = "最初に合ったファイルがバンドとして読めません:\n%b\n",
+    .refusals =
+        {
+            "パスが長すぎます（259バイトまで）。",
+            "設定ファイル %c で \"%f\" のフォーマット番号 %k は 1（レコード形式）でも "
+            "2（ファスト形式）でもありません。",
+            "ファイルを開けないか、大きさが分かりません。",
+            "レコード長の欄より、または1レコードより短いファイルです。",
+            "レコード長（8～11バイト目）が0以下です。",
+            "設定ファイル %c のセクション [%s] が16バイトより広い欄を指定しています。",
+        },
+};
 
 // The about box: the program's name and version, its build's word size, and the
 // configuration file it reads with whether that file is there.

@@ -90,9 +90,14 @@ bool widthsFit(const FramingPlaces& places) {
 // length, has no records to count. Any other file is a band, whatever its framing
 // leaves: a file of one record has no line, and a record too short for its framing
 // has no pixel or fewer than none; such a band is listed but never loads.
-bool recordSizesUsable(std::int32_t recordLength, std::int32_t fileSize) {
-    return fileSize >= kRecordLengthOffset + kRecordLengthBytes && recordLength > 0 &&
-           fileSize >= recordLength;
+std::optional<BandRefusal> recordSizesRefusal(std::int32_t recordLength, std::int32_t fileSize) {
+    if (fileSize < kRecordLengthOffset + kRecordLengthBytes)
+        return BandRefusal::TooShort;
+    if (recordLength <= 0)
+        return BandRefusal::NoRecordLength;
+    if (fileSize < recordLength)
+        return BandRefusal::TooShort;
+    return std::nullopt;
 }
 
 // The field's bytes at the offset, in a zeroed scratch area. Every field is sought
@@ -217,10 +222,10 @@ std::string BandImage::bandKey(BandFormat format) const {
     return {};
 }
 
-bool BandImage::readGeometry(BandFormat format, const char* satellite, const char* sensor,
-                             int headerPixels, int headerLines) {
+std::optional<BandRefusal> BandImage::readGeometry(BandFormat format, const std::string& configPath,
+                                                   const char* satellite, const char* sensor,
+                                                   int headerPixels, int headerLines) {
     const std::string section = std::string(textOrEmpty(satellite)) + textOrEmpty(sensor);
-    const std::string configPath = configurationFilePath();
     const std::string key = bandKey(format);
     if (!key.empty())
         readDisplayName(configPath, section, key);
@@ -228,7 +233,7 @@ bool BandImage::readGeometry(BandFormat format, const char* satellite, const cha
     if (format == BandFormat::Record)
         return readRecordGeometry(configPath, section);
     geometry_ = fastFormatGeometry(key, headerPixels, headerLines);
-    return true;
+    return std::nullopt;
 }
 
 void BandImage::readDisplayName(const std::string& configPath, const std::string& section,
@@ -237,32 +242,35 @@ void BandImage::readDisplayName(const std::string& configPath, const std::string
     // name buffer's last byte stays spare.
     bandName_ = platform::profileString(configPath, section, key, "*", kNameBufferSize - 1);
     if (bandName_ == "*")
-        bandName_ = lastPathComponent(path_);
+        bandName_ = platform::programTextFromPath(lastPathComponent(path_));
 }
 
-bool BandImage::readRecordGeometry(const std::string& configPath, const std::string& section) {
+std::optional<BandRefusal> BandImage::readRecordGeometry(const std::string& configPath,
+                                                         const std::string& section) {
     int recordLength = 0;
     if (!readBigEndianAt(path_, kRecordLengthOffset, kRecordLengthBytes, recordLength)) {
-        return false;
+        return BandRefusal::Unreadable;
     }
     const std::int32_t size = fileSize();
-    if (size < 0 || !recordSizesUsable(recordLength, size))
-        return false;
+    if (size < 0)
+        return BandRefusal::Unreadable;
+    if (const std::optional<BandRefusal> refusal = recordSizesRefusal(recordLength, size))
+        return refusal;
 
     const FramingPlaces places = readFramingPlaces(configPath, section);
     if (!widthsFit(places))
-        return false;
+        return BandRefusal::FieldTooWide;
 
     platform::File file;
     if (!file.open(path_, platform::File::Mode::Read))
-        return false;
+        return BandRefusal::Unreadable;
     const Framing framing = readFraming(file, places, recordLength, size);
     file.close();
 
     // A remainder after the last whole record is ignored.
     const std::int32_t lineCount = size / recordLength - 1;
     geometry_ = framedGeometry(recordLength, lineCount, framing);
-    return true;
+    return std::nullopt;
 }
 
 // The histogram is built once for the life of the band, from the first load's

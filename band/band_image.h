@@ -11,10 +11,12 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "band/band_format.h"
+#include "band/band_refusal.h"
 #include "band/histogram.h"
 
 namespace qm {
@@ -67,20 +69,23 @@ class BandImage {
     std::string bandKey(BandFormat format) const;
 
     // Sets the display name from the band-layout section (satellite name followed by
-    // sensor name; null names count as empty), then the geometry by format. The
-    // name stays set when the geometry fails. headerPixels and headerLines are the
-    // fast-format header's numbers, taken as they stand, even 0 or negative; the
-    // record format ignores them.
-    bool readGeometry(BandFormat format, const char* satellite, const char* sensor,
-                      int headerPixels, int headerLines);
+    // sensor name; null names count as empty) of the configuration file, then the
+    // geometry by format. The name stays set when the geometry fails. headerPixels
+    // and headerLines are the fast-format header's numbers, taken as they stand,
+    // even 0 or negative; the record format ignores them. Nothing when the band is
+    // measured, otherwise why the file is no band.
+    std::optional<BandRefusal> readGeometry(BandFormat format, const std::string& configPath,
+                                            const char* satellite, const char* sensor,
+                                            int headerPixels, int headerLines);
 
     // The record-format geometry, with framing positions from the given section of
-    // the given configuration file. False when the file cannot be read, is shorter
+    // the given configuration file. Refused when the file cannot be read, is shorter
     // than 12 bytes or than one record, states no positive record length, or the
     // configuration gives a field width outside 0 to 16; the geometry is then left
     // as it was. Any other file gets the geometry its numbers give, even no line or
     // no pixel (such a band never loads); sums past 32 bits are held at the limit.
-    bool readRecordGeometry(const std::string& configPath, const std::string& section);
+    std::optional<BandRefusal> readRecordGeometry(const std::string& configPath,
+                                                  const std::string& section);
 
     // Reads the whole band into memory and, on the first load, builds its histogram.
     // A loaded band reads nothing. Bytes the file lacks are 0. False when the buffer

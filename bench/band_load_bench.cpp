@@ -129,7 +129,8 @@ void loadAgainstRawRead(benchmark::State& state, const char* fileName, BandForma
 
         BandImage band;
         if (!band.setPath(files.programPath(fileName)) ||
-            !band.readGeometry(format, "SAT1", "OPT", kPixels, kLines)) {
+            band.readGeometry(format, files.programPath("QMDATA.INI"), "SAT1", "OPT", kPixels,
+                              kLines)) {
             state.SkipWithError("the band's geometry cannot be read");
             return;
         }

@@ -3,7 +3,6 @@
 #include <fstream>
 #include <system_error>
 
-#include "paths/paths.h"
 #include "platform/platform.h"
 
 namespace qm::bench {
@@ -26,11 +25,9 @@ BenchFolder::BenchFolder(std::string_view prefix, std::string_view configuration
             (std::string(prefix) + std::to_string(Clock::now().time_since_epoch().count()));
     std::filesystem::create_directories(root_);
     std::ofstream(root_ / "QMDATA.INI") << configuration;
-    setConfigurationFilePath(programPath("QMDATA.INI"));
 }
 
 BenchFolder::~BenchFolder() {
-    setConfigurationFilePath("");
     std::error_code ignored;
     std::filesystem::remove_all(root_, ignored);
 }

@@ -20,8 +20,7 @@ double millisecondsSince(Clock::time_point start);
 std::vector<char> sceneLine(std::uint32_t& seed, int pixels);
 
 // A fresh folder under the temporary directory holding QMDATA.INI with the given
-// text, chosen as the configuration file while the folder lives; removed with
-// everything in it at the end.
+// text; removed with everything in it at the end.
 class BenchFolder {
   public:
     BenchFolder(std::string_view prefix, std::string_view configuration);
@@ -33,6 +32,7 @@ class BenchFolder {
     std::string nativePath(const std::string& name) const;
     // The same path in the program's own form (backslashes).
     std::string programPath(const std::string& name) const;
+    std::string configurationPath() const { return programPath("QMDATA.INI"); }
 
   private:
     std::filesystem::path root_;

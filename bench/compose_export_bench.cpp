@@ -93,7 +93,8 @@ class ShownBands {
         }
         auto band = std::make_unique<BandImage>();
         if (!band->setPath(programPath(name)) ||
-            !band->readGeometry(BandFormat::Fast, "SAT1", "OPT", kPixels, kLines) ||
+            band->readGeometry(BandFormat::Fast, folder_.configurationPath(), "SAT1", "OPT",
+                               kPixels, kLines) ||
             !band->loadPixels())
             return nullptr;
         std::filesystem::remove(folder_.path() / name);  // only the pixels in memory are used
@@ -228,7 +229,7 @@ void exportAgainstWrite(benchmark::State& state, DisplayMode mode) {
         // Turn about, so that neither file always meets the other's dirty pages.
         const double before = writeFirst ? writeWhole(rawPath, bytes) : 0;
         const Clock::time_point start = Clock::now();
-        const bool exported = view.exportBitmap(exportPath);
+        const bool exported = view.exportBitmap(exportPath) == platform::WriteFailure::None;
         const double elapsed = millisecondsSince(start);
         const double write = writeFirst ? before : writeWhole(rawPath, bytes);
         writeFirst = !writeFirst;

@@ -14,7 +14,6 @@
 #include "fuzz/support/fuzz_folder.h"
 #include "fuzz/support/fuzz_input.h"
 #include "fuzz/support/require.h"
-#include "paths/paths.h"
 #include "platform/platform.h"
 #include "view/band_change.h"
 #include "view/bitmap_file.h"
@@ -22,6 +21,11 @@
 
 namespace qm::fuzz {
 namespace {
+
+// Each input writes its own framing positions into this file first.
+std::string configurationPath() {
+    return fuzzFolder().path("QMDATA.INI");
+}
 
 // Larger pictures are measured and loaded, not composed: a few runs a second would
 // be all that is left of the fuzzing.
@@ -100,8 +104,8 @@ void checkHistogram(const Histogram& histogram, std::int64_t pixels) {
 // The same file with lines half as long, measured as a fast-format band.
 bool measureNarrower(const BandImage& band, BandImage& narrower) {
     narrower.setPath(band.path());
-    return narrower.readGeometry(BandFormat::Fast, "FUZZ", "",
-                                 std::max(1, band.pixelsPerLine() / 2), band.lineCount());
+    return !narrower.readGeometry(BandFormat::Fast, configurationPath(), "FUZZ", "",
+                                  std::max(1, band.pixelsPerLine() / 2), band.lineCount());
 }
 
 // The band shown on every channel, composed and exported. Green may stay empty, or
@@ -129,7 +133,7 @@ void showAndExport(BandImage& band, const Choices& choices) {
         require(view.compose(), "a prepared view composes");
 
     const std::string path = fuzzFolder().path("OUT.BMP");
-    require(view.exportBitmap(path), "a small picture exports");
+    require(view.exportBitmap(path) == platform::WriteFailure::None, "a small picture exports");
     const auto layout = bitmapFileLayout(view.mode(), band.pixelsPerLine(), band.lineCount());
     require(layout && platform::fileSize(path) == layout->fileSize, "the export has its size");
 }
@@ -138,7 +142,8 @@ void measureLoadAndShow(const std::string& path, const Choices& choices) {
     BandImage band;
     band.setPath(path);
     const BandFormat format = choices.fastFormat ? BandFormat::Fast : BandFormat::Record;
-    if (!band.readGeometry(format, "FUZZ", "", choices.headerPixels, choices.headerLines))
+    if (band.readGeometry(format, configurationPath(), "FUZZ", "", choices.headerPixels,
+                          choices.headerLines))
         return;
     checkGeometry(band, choices.fastFormat && choices.doubledBand ? 2 : 1);
     if (!band.loadPixels())
@@ -163,8 +168,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     using namespace qm;
     fuzz::FuzzInput input(data, size);
     const fuzz::Choices choices(input);
-    setConfigurationFilePath(
-        fuzz::writeFuzzFile("QMDATA.INI", "[FUZZ]\nBAND1=*\nBAND10=Band 10\n" + choices.framing));
+    fuzz::writeFuzzFile("QMDATA.INI", "[FUZZ]\nBAND1=*\nBAND10=Band 10\n" + choices.framing);
     const char* name = !choices.fastFormat   ? "SCENE_B1.DAT"
                        : choices.doubledBand ? "SCENE_B80.FST"
                                              : "SCENE_B10.FST";

@@ -11,10 +11,8 @@
 #include "band/band_image.h"
 #include "fuzz/support/fuzz_folder.h"
 #include "fuzz/support/require.h"
-#include "paths/paths.h"
 #include "platform/platform.h"
 #include "product/product_catalog.h"
-#include "tools/cli/command_scope.h"
 
 namespace qm::fuzz {
 namespace {
@@ -31,7 +29,8 @@ std::int64_t held(std::int64_t value) {
 void measure(const char* fileName, int headerPixels, int headerLines, std::int64_t factor) {
     BandImage band;
     band.setPath(fuzzFolder().path(std::string("SCENE/") + fileName));
-    if (!band.readGeometry(BandFormat::Fast, "SYNTH-7", "MSR", headerPixels, headerLines))
+    if (band.readGeometry(BandFormat::Fast, fuzzFolder().path("QMDATA.INI"), "SYNTH-7", "MSR",
+                          headerPixels, headerLines))
         return;
     require(!band.bandName().empty(), "a measured band has a name");
     require(band.pixelsPerLine() == headerPixels, "a line shows the header's pixels");
@@ -45,7 +44,7 @@ void measure(const char* fileName, int headerPixels, int headerLines, std::int64
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
     using namespace qm;
-    setConfigurationFilePath(fuzz::writeFuzzFile("QMDATA.INI", fuzz::kConfiguration));
+    fuzz::writeFuzzFile("QMDATA.INI", fuzz::kConfiguration);
     return 0;
 }
 
@@ -59,10 +58,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         parseFastFormatHeader(platform::textFromBytes(bytes), headerPixels, headerLines);
 
     fuzz::writeFuzzFile("SCENE/L7SCENE_HRF.FST", bytes);
-    // The header search makes the product directory current; libFuzzer's relative
-    // paths need the directory it started in.
-    const cli::CurrentDirectoryKeeper keeper;
-    ProductCatalog catalog;
+    ProductCatalog catalog(fuzz::fuzzFolder().path("QMDATA.INI"));
     catalog.reset(fuzz::fuzzFolder().path("SCENE.LAB"));
     int filePixels = 0;
     int fileLines = 0;

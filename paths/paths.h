@@ -1,6 +1,6 @@
-// Path texts in the program's own form: backslash separators, Shift-JIS bytes (the
-// program's code page), at most 260 bytes. Each function returns a new text, empty
-// when there is no answer.
+// Path texts in the program's own form: backslash separators, the system's bytes
+// (Shift-JIS on Windows, UTF-8 on POSIX), at most 260 bytes. Each function returns a new text,
+// empty when there is no answer.
 #pragma once
 
 #include <string>
@@ -27,12 +27,8 @@ std::string productDirectoryOf(std::string_view labelPath);
 // The text after the last backslash, or the whole path when it holds none.
 std::string lastPathComponent(std::string_view path);
 
-// The configuration file QMDATA.INI beside the program, unless another file was
-// chosen with setConfigurationFilePath.
+// The configuration file QMDATA.INI beside the program: the one a product catalogue
+// reads unless it is given another.
 std::string configurationFilePath();
-
-// Chooses the configuration file to read from now on (the command-line tool's
-// --config option, tests); an empty path goes back to QMDATA.INI beside the program.
-void setConfigurationFilePath(std::string_view path);
 
 }  // namespace qm

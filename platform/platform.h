@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -23,6 +24,18 @@ inline constexpr std::size_t kMaxPath = 260;
 
 // True when the path fits a kMaxPath buffer with its terminating zero.
 bool fitsPath(std::string_view path);
+
+// Index of the last separator of a path in the program's form, npos when it holds
+// none. Windows paths are Shift-JIS, where the trail byte of a double-byte
+// character can be 0x5C without being a backslash, so there the scan steps over
+// whole characters. POSIX paths are the file system's bytes (UTF-8), in which no
+// byte of a multi-byte character is 0x5C.
+std::size_t lastPathSeparator(std::string_view path);
+
+// Whether the two paths name one file: the same file where both exist (however
+// spelled: relative or full, in another case on Windows, through links), else the
+// same full path (compared without regard to case on Windows).
+bool sameFile(const std::string& a, const std::string& b);
 
 // A path as a command line or the file system gives it ('/' or '\\' separators),
 // in the program's own form (backslashes).
@@ -82,6 +95,20 @@ bool readTextFile(const std::string& path, std::string& out);
 // The text-mode translation of readTextFile, on bytes already in memory.
 std::string textFromBytes(std::string_view bytes);
 
+// Why a file could not be written, as the user can act on it.
+enum class WriteFailure {
+    None,
+    FolderMissing,  // the folder the file should go into does not exist
+    AccessDenied,   // a read-only folder, file or medium, or no permission
+    DiskFull,
+    NameTooLong,
+    IsFolder,  // the name is that of a folder
+    Other,
+};
+
+// Maps a C library error number to what it means for writing a file.
+WriteFailure writeFailureOf(int errorNumber);
+
 // A binary file stream with 64-bit positions. One owner; closed on destruction.
 class File {
   public:
@@ -112,11 +139,37 @@ class File {
     bool write(const void* data, std::size_t count);
     // Closes the stream. False when an earlier write or the final flush failed.
     bool close();
+    // Why the last open for writing, write or close failed; None when none did.
+    WriteFailure failure() const { return failure_; }
 
   private:
+    void failWith(WriteFailure failure);
+
     std::FILE* stream_ = nullptr;
     bool writeFailed_ = false;
+    WriteFailure failure_ = WriteFailure::None;
+    // Bytes written while a write fault is set (see setWriteFault).
+    std::int64_t written_ = 0;
 };
+
+// Writes a whole file or nothing: `write` fills a temporary file in the target's
+// folder, which replaces the target only once it is complete and closed. On any
+// failure the target is as it was and the temporary file is gone. None, or why the
+// file could not be written; Other when `write` gave up without a file error.
+WriteFailure replaceFile(const std::string& target, const std::function<bool(File&)>& write);
+
+// Removes a file; false when it cannot be removed (or was not there).
+bool removeFile(const std::string& path);
+
+// Test seam: while set, files opened for writing behave as on a failing disk.
+// bytesAllowed < 0: no file can be created (a read-only folder); otherwise a write
+// that would take the bytes written to such files past bytesAllowed writes what
+// fits and fails (a full disk). Nothing set restores the real file system.
+struct WriteFault {
+    WriteFailure failure;
+    std::int64_t bytesAllowed;
+};
+void setWriteFault(std::optional<WriteFault> fault);
 
 // --- Texts ----------------------------------------------------------------------
 // The program's texts are code page 932 (Shift-JIS) bytes: its literals, label
@@ -129,6 +182,16 @@ std::string utf8FromAnsi(std::string_view text);
 // The text as this system's console shows it: UTF-8 for POSIX terminals, the bytes
 // unchanged on Windows, whose console takes the ANSI code page.
 std::string consoleTextFromAnsi(std::string_view text);
+
+// A path in the program's form as the user spells it on this system: the file
+// system's own bytes with '/' on POSIX (UTF-8 already, so never converted), the
+// program's bytes with backslashes on Windows. For the console.
+std::string consolePath(std::string_view path);
+// The same path as UTF-8, for reports that programs read.
+std::string utf8Path(std::string_view path);
+// A file name as program text (code page 932): as it stands on Windows; converted
+// from the file system's UTF-8 on POSIX, a character the code page lacks becoming '?'.
+std::string programTextFromPath(std::string_view path);
 
 // The path made absolute against the current directory, with "." and ".." steps
 // resolved; empty when that fails or the result does not fit a path buffer. Band

@@ -16,8 +16,9 @@ bool discoverProductBands(const LabelFile& label, ProductCatalog& catalog) {
     return catalog.discoverBands();
 }
 
-OpenedProduct::OpenedProduct(std::string labelPath)
+OpenedProduct::OpenedProduct(std::string labelPath, std::string configurationPath)
     : labelPath_(std::move(labelPath)),
+      catalog_(std::move(configurationPath)),
       parseResult_(readProductLabel(labelPath_, label_, catalog_)),
       discovered_(discoverProductBands(label_, catalog_)) {}
 

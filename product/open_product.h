@@ -13,20 +13,21 @@
 
 namespace qm {
 
-// Parses the label file at the full path (program form) and resets the catalogue to
-// that path, whatever the parse gave. The parse result.
+// Parses the label file at the path (program form, full or relative to the current
+// directory) and resets the catalogue to that path, whatever the parse gave. The
+// parse result.
 LabelParseResult readProductLabel(const std::string& labelPath, LabelFile& label,
                                   ProductCatalog& catalog);
 
 // Configures the catalogue from the label (which must outlive the catalogue's use of
-// its texts) and discovers the bands; discovery makes the product directory current.
-// True when discovery ran to its end.
+// its texts) and discovers the bands. True when discovery ran to its end.
 bool discoverProductBands(const LabelFile& label, ProductCatalog& catalog);
 
 // A product opened by both halves, with what they gave.
 class OpenedProduct {
   public:
-    explicit OpenedProduct(std::string labelPath);
+    // Reads the configuration file at configurationPath.
+    OpenedProduct(std::string labelPath, std::string configurationPath);
     OpenedProduct(const OpenedProduct&) = delete;
     OpenedProduct& operator=(const OpenedProduct&) = delete;
 

@@ -1,6 +1,7 @@
 #include "product/product_catalog.h"
 
 #include <new>
+#include <utility>
 
 #include "paths/paths.h"
 #include "platform/platform.h"
@@ -17,7 +18,16 @@ constexpr char kLogicalFormatSection[] = "Logical Format";
 constexpr char kFileNameMaskSection[] = "FileNameMask";
 constexpr char kAnyFileMask[] = "*";
 
+// A folder path without its closing separator, as the system examines a folder.
+bool folderExists(const std::string& directory) {
+    const std::string folder = directory.substr(0, directory.size() - 1);
+    return !folder.empty() && platform::fileSize(folder) >= 0;
+}
+
 }  // namespace
+
+ProductCatalog::ProductCatalog(std::string configurationPath)
+    : configurationPath_(std::move(configurationPath)) {}
 
 bool ProductCatalog::reset(std::string_view labelPath) {
     if (labelPath.empty())
@@ -34,7 +44,10 @@ bool ProductCatalog::reset(std::string_view labelPath) {
 void ProductCatalog::clear() {
     bands_.clear();
     formatCode_ = 0;
+    fileNameMaskConfigured_ = false;
     labelPath_.clear();
+    headerPath_.clear();
+    outcome_ = DiscoveryOutcome{};
     satellite_ = sensor_ = logicalFormat_ = "";
 }
 
@@ -45,38 +58,68 @@ void ProductCatalog::readConfiguration(const char* satellite, const char* sensor
     logicalFormat_ = textOrEmpty(logicalFormat);
 
     // Without a configuration file or a logical format every key reads as absent.
-    const std::string configPath = configurationFilePath();
-    if (configPath.empty() || *logicalFormat_ == '\0') {
-        formatCode_ = 0;
-        fileNameMask_ = std::string(kAnyFileMask);
+    formatCode_ = 0;
+    fileNameMask_ = std::string(kAnyFileMask);
+    fileNameMaskConfigured_ = false;
+    if (configurationPath_.empty() || *logicalFormat_ == '\0')
         return;
+    formatCode_ =
+        platform::profileInt(configurationPath_, kLogicalFormatSection, logicalFormat_, 0);
+    fileNameMask_ = platform::profileString(configurationPath_, kFileNameMaskSection,
+                                            logicalFormat_, kAnyFileMask, kMaskBufferSize);
+    // A key that is there reads the same whatever the default; an absent one gives
+    // the default, so two defaults tell the two apart.
+    fileNameMaskConfigured_ =
+        fileNameMask_ == platform::profileString(configurationPath_, kFileNameMaskSection,
+                                                 logicalFormat_, "", kMaskBufferSize);
+}
+
+bool ProductCatalog::stop(DiscoveryStop stop, std::string file, BandRefusal refusal) {
+    outcome_ = DiscoveryOutcome{stop, std::move(file), refusal};
+    return stop == DiscoveryStop::Completed;
+}
+
+std::optional<DiscoveryStop> ProductCatalog::startRefusal(const std::string& directory) const {
+    if (formatCode_ != 0) {
+        if (directory.empty())
+            return DiscoveryStop::NoProductFolder;
+        if (!folderExists(directory))
+            return DiscoveryStop::ProductFolderMissing;
+        return std::nullopt;
     }
-    formatCode_ = platform::profileInt(configPath, kLogicalFormatSection, logicalFormat_, 0);
-    fileNameMask_ = platform::profileString(configPath, kFileNameMaskSection, logicalFormat_,
-                                            kAnyFileMask, kMaskBufferSize);
+    if (*logicalFormat_ == '\0')
+        return DiscoveryStop::NoLogicalFormat;
+    if (platform::fileSize(configurationPath_) < 0)
+        return DiscoveryStop::ConfigurationMissing;
+    return DiscoveryStop::UnknownLogicalFormat;
 }
 
 bool ProductCatalog::discoverBands() {
-    if (formatCode_ == 0)
-        return false;
-    const std::string directory = productDirectoryOf(labelPath_);
-    if (directory.empty() || !platform::setCurrentDirectory(directory))
-        return false;
+    const std::string directory = productDirectory();
+    if (const std::optional<DiscoveryStop> refusal = startRefusal(directory))
+        return stop(*refusal);
 
     // Every name the search yields is offered, sub-directories included.
-    const std::vector<std::string> names = platform::findFiles(fileNameMask_);
+    const std::vector<std::string> names = platform::findFiles(directory + fileNameMask_);
     if (names.empty())
-        return false;
+        return stop(DiscoveryStop::NoMatchingFile);
     // Read once for all the bands; without it no fast-format band can be added.
     HeaderNumbers header;
-    if (formatCode_ == static_cast<int>(BandFormat::Fast) &&
-        !readFastFormatHeader(header.pixels, header.lines))
+    if (formatCode_ == static_cast<int>(BandFormat::Fast) && !readHeaderForDiscovery(header))
         return false;
     for (const std::string& name : names) {
-        if (!addBand(directory, name, header))
+        if (!addBand(directory + name, header))
             return false;
     }
-    return true;
+    return stop(DiscoveryStop::Completed);
+}
+
+bool ProductCatalog::readHeaderForDiscovery(HeaderNumbers& header) {
+    if (readFastFormatHeader(header.pixels, header.lines))
+        return true;
+    if (headerPath_.empty())
+        return stop(DiscoveryStop::NoFastFormatHeader);
+    return stop(DiscoveryStop::HeaderUnreadable, headerPath_);
 }
 
 BandImage* ProductCatalog::band(int index) const {
@@ -85,47 +128,68 @@ BandImage* ProductCatalog::band(int index) const {
     return bands_[static_cast<std::size_t>(index)].get();
 }
 
-BandImage* ProductCatalog::addBand(const std::string& directory, const std::string& fileName,
-                                   const HeaderNumbers& header) {
+bool ProductCatalog::addBand(const std::string& path, const HeaderNumbers& header) {
     if (bandCount() >= kMaxBands)
-        return nullptr;
-    std::unique_ptr<BandImage> band = createBand(directory, fileName, header);
+        return stop(DiscoveryStop::TooManyBands);
+    BandRefusal refusal = BandRefusal::Unreadable;
+    std::unique_ptr<BandImage> band = createBand(path, header, refusal);
     if (!band)
-        return nullptr;
+        return stop(DiscoveryStop::BandRefused, path, refusal);
     bands_.push_back(std::move(band));
-    return bands_.back().get();
+    return true;
 }
 
-std::unique_ptr<BandImage> ProductCatalog::createBand(const std::string& directory,
-                                                      const std::string& fileName,
-                                                      const HeaderNumbers& header) const {
+std::unique_ptr<BandImage> ProductCatalog::createBand(const std::string& path,
+                                                      const HeaderNumbers& header,
+                                                      BandRefusal& refusal) const {
     // A path longer than a path buffer would reach the band cut short; refuse it.
-    const std::string path = directory + fileName;
+    refusal = BandRefusal::PathTooLong;
     if (!platform::fitsPath(path))
         return nullptr;
     auto band = std::make_unique<BandImage>();
+    refusal = BandRefusal::Unreadable;
     if (!band->setPath(path))
         return nullptr;
     const std::optional<BandFormat> format = bandFormatOf(formatCode_);
+    refusal = BandRefusal::UnknownFormat;
     if (!format)
         return nullptr;
-    if (!band->readGeometry(*format, satellite_, sensor_, header.pixels, header.lines))
+    if (const std::optional<BandRefusal> refused = band->readGeometry(
+            *format, configurationPath_, satellite_, sensor_, header.pixels, header.lines)) {
+        refusal = *refused;
         return nullptr;
+    }
     return band;
 }
 
-bool ProductCatalog::readFastFormatHeader(int& headerPixels, int& headerLines) const {
-    const std::string directory = productDirectoryOf(labelPath_);
-    if (directory.empty() || !platform::setCurrentDirectory(directory))
+bool ProductCatalog::readFastFormatHeader(int& headerPixels, int& headerLines) {
+    headerPath_.clear();
+    const std::string directory = productDirectory();
+    if (directory.empty())
         return false;
-    const std::vector<std::string> names = platform::findFiles(kFastFormatHeaderPattern);
+    const std::vector<std::string> names =
+        platform::findFiles(directory + kFastFormatHeaderPattern);
     if (names.empty())
         return false;
 
+    headerPath_ = directory + names.front();
     std::string text;
-    if (!platform::readTextFile(directory + names.front(), text))
+    if (!platform::readTextFile(headerPath_, text))
         return false;
     return parseFastFormatHeader(text, headerPixels, headerLines);
+}
+
+bool ProductCatalog::holdsFile(const std::string& path) const {
+    if (path.empty())
+        return false;
+    std::vector<const std::string*> files = {&labelPath_, &headerPath_, &configurationPath_};
+    for (const auto& band : bands_)
+        files.push_back(&band->path());
+    for (const std::string* file : files) {
+        if (!file->empty() && platform::sameFile(path, *file))
+            return true;
+    }
+    return false;
 }
 
 bool parseFastFormatHeader(std::string_view text, int& headerPixels, int& headerLines) {

@@ -8,7 +8,9 @@
 #include <vector>
 
 #include "band/band_image.h"
+#include "paths/paths.h"
 #include "platform/platform.h"
+#include "product/discovery_outcome.h"
 
 namespace qm {
 
@@ -20,14 +22,17 @@ class ProductCatalog {
     // The product's fast-format header file, found in the product directory.
     static constexpr char kFastFormatHeaderPattern[] = "L7*_HRF.FST";
 
-    ProductCatalog() = default;
+    // The catalogue reads the given configuration file: QMDATA.INI beside the program
+    // unless a caller (the command-line tool's --config, tests) names another.
+    explicit ProductCatalog(std::string configurationPath = configurationFilePath());
     ProductCatalog(const ProductCatalog&) = delete;
     ProductCatalog& operator=(const ProductCatalog&) = delete;
 
     // Empties the catalogue and remembers the label file's full path. An empty path
     // is refused and changes nothing (the bands held stay).
     bool reset(std::string_view labelPath);
-    // Drops every band, the label path, the format code and the name texts.
+    // Drops every band, the label path, the header path, the format code and the
+    // name texts.
     void clear();
 
     // Keeps the label's three texts by reference (they belong to the label file and
@@ -36,15 +41,21 @@ class ProductCatalog {
     // band files' name mask ("*" when absent).
     void readConfiguration(const char* satellite, const char* sensor, const char* logicalFormat);
 
-    // Makes the product directory current and adds a band for every name matching
-    // the mask, in search order. True when the search ran to its end; false when
+    // Adds a band for every name of the product directory matching the mask, in
+    // search order; the directory is searched by its path, the process's current
+    // directory is left alone. True when the search ran to its end; false when
     // there was nothing to search, nothing matched, or a band could not be added
-    // (the bands before it stay, no later name is looked at).
+    // (the bands before it stay, no later name is looked at). outcome() says which.
     bool discoverBands();
 
-    // The fast-format header's pixels per line and line count. False when there is
-    // no product directory, no header file, or the header cannot be read.
-    bool readFastFormatHeader(int& headerPixels, int& headerLines) const;
+    // The fast-format header's pixels per line and line count, from the first file
+    // of the product directory matching L7*_HRF.FST. False when there is no product
+    // directory, no header file, or the header cannot be read.
+    bool readFastFormatHeader(int& headerPixels, int& headerLines);
+
+    // Whether writing to the path would overwrite a file of the open product: its
+    // label, its fast-format header, a band file or the configuration file in use.
+    bool holdsFile(const std::string& path) const;
 
     int bandCount() const { return static_cast<int>(bands_.size()); }
     // The band in that slot, or null when the index is out of range.
@@ -52,7 +63,16 @@ class ProductCatalog {
 
     int formatCode() const { return formatCode_; }
     const std::string& fileNameMask() const { return fileNameMask_; }
+    // Whether the configuration has a mask for the logical format ("*" stands in
+    // when it has none).
+    bool fileNameMaskConfigured() const { return fileNameMaskConfigured_; }
     const std::string& labelPath() const { return labelPath_; }
+    const std::string& configurationPath() const { return configurationPath_; }
+    // The product directory as the label path gives it; empty when it gives none.
+    std::string productDirectory() const { return productDirectoryOf(labelPath_); }
+    // The fast-format header the last discovery read; empty when it read none.
+    const std::string& headerPath() const { return headerPath_; }
+    const DiscoveryOutcome& outcome() const { return outcome_; }
     const char* satellite() const { return satellite_; }
     const char* sensor() const { return sensor_; }
     const char* logicalFormat() const { return logicalFormat_; }
@@ -65,17 +85,29 @@ class ProductCatalog {
         int lines = 0;
     };
 
-    BandImage* addBand(const std::string& directory, const std::string& fileName,
-                       const HeaderNumbers& header);
-    std::unique_ptr<BandImage> createBand(const std::string& directory, const std::string& fileName,
-                                          const HeaderNumbers& header) const;
+    // Where discovery stops: the outcome is recorded and false given back.
+    bool stop(DiscoveryStop stop, std::string file = {}, BandRefusal refusal = {});
+    // Why discovery cannot start (nothing when it can): the label's logical format,
+    // the configuration and the product directory.
+    std::optional<DiscoveryStop> startRefusal(const std::string& directory) const;
+    // The header's numbers for a fast-format product; false when discovery stopped.
+    bool readHeaderForDiscovery(HeaderNumbers& header);
+    // Stops discovery (false) when the band cannot be added.
+    bool addBand(const std::string& path, const HeaderNumbers& header);
+    // The band at the path, or null with the reason it is none.
+    std::unique_ptr<BandImage> createBand(const std::string& path, const HeaderNumbers& header,
+                                          BandRefusal& refusal) const;
 
+    std::string configurationPath_;
     const char* satellite_ = "";
     const char* sensor_ = "";
     const char* logicalFormat_ = "";
     int formatCode_ = 0;
     std::string fileNameMask_;
+    bool fileNameMaskConfigured_ = false;
     std::string labelPath_;
+    std::string headerPath_;
+    DiscoveryOutcome outcome_;
     std::vector<std::unique_ptr<BandImage>> bands_;
 };
 

@@ -29,10 +29,7 @@ void* const kOwner = reinterpret_cast<void*>(0x1234);
 
 class BandChangeTest : public testing::Test {
   protected:
-    void SetUp() override {
-        setConfigurationFilePath(dir_.writeFile("QMDATA.INI", kConfiguration));
-    }
-    void TearDown() override { setConfigurationFilePath(""); }
+    void SetUp() override { dir_.writeFile("QMDATA.INI", kConfiguration); }
 
     // A fast-format band whose pixels run 1, 2, 3, ... so no histogram bar is cut.
     BandImage* fastBand(const std::string& name, int pixelsPerLine, int lines) {
@@ -70,7 +67,8 @@ class BandChangeTest : public testing::Test {
         bands_.push_back(std::make_unique<BandImage>());
         BandImage* band = bands_.back().get();
         EXPECT_TRUE(band->setPath(path));
-        EXPECT_TRUE(band->readGeometry(format, "SAT1", "OPT", pixels, lines));
+        EXPECT_EQ(band->readGeometry(format, dir_.path("QMDATA.INI"), "SAT1", "OPT", pixels, lines),
+                  std::nullopt);
         return band;
     }
 

@@ -58,18 +58,18 @@ constexpr char kFramingKeys[] =
 
 class BandGeometryTest : public testing::Test {
   protected:
-    void SetUp() override { setConfigurationFilePath(dir_.path("QMDATA.INI")); }
-    void TearDown() override { setConfigurationFilePath(""); }
-
     void writeConfiguration(std::string_view text) const { dir_.writeFile("QMDATA.INI", text); }
 
-    // Writes the band file and reads its geometry as a SAT1/OPT product would.
-    bool measure(BandImage& band, std::string_view fileName, const std::string& bytes,
-                 BandFormat format = BandFormat::Record, int headerPixels = 0,
-                 int headerLines = 0) const {
+    // Writes the band file and reads its geometry as a SAT1/OPT product would:
+    // nothing when measured, else why not.
+    std::optional<BandRefusal> measure(BandImage& band, std::string_view fileName,
+                                       const std::string& bytes,
+                                       BandFormat format = BandFormat::Record, int headerPixels = 0,
+                                       int headerLines = 0) const {
         EXPECT_TRUE(band.setPath(dir_.writeFile(fileName, bytes)));
-        return band.readGeometry(format, "SAT1", "OPT", headerPixels, headerLines);
+        return band.readGeometry(format, configuration(), "SAT1", "OPT", headerPixels, headerLines);
     }
+    std::string configuration() const { return dir_.path("QMDATA.INI"); }
 
     test::TempDir dir_;
 };
@@ -83,7 +83,7 @@ TEST_F(BandGeometryTest, WorkedExampleTakesTheSmallerFillOfFirstAndLastRecord) {
     file.fill(10, 16, 12).fill(10, 18, 25);
 
     BandImage band;
-    ASSERT_TRUE(measure(band, "SCENE_B3.DAT", file.bytes()));
+    ASSERT_EQ(measure(band, "SCENE_B3.DAT", file.bytes()), std::nullopt);
     EXPECT_EQ(band.recordLength(), 800);
     EXPECT_EQ(band.lineCount(), 10);
     EXPECT_EQ(band.prefixBytes(), 180);
@@ -132,7 +132,7 @@ TEST_F(BandGeometryTest, FramingFieldsGiveTheLineLayout) {
         SCOPED_TRACE(c.name);
         writeConfiguration(layoutSection(c.keys));
         BandImage band;
-        ASSERT_TRUE(measure(band, "SCENE_B1.DAT", c.file.bytes()));
+        ASSERT_EQ(measure(band, "SCENE_B1.DAT", c.file.bytes()), std::nullopt);
         EXPECT_EQ(band.lineCount(), c.lineCount);
         EXPECT_EQ(band.firstPixelOffset(), c.firstPixelOffset);
         EXPECT_EQ(band.trailingBytes(), c.trailingBytes);
@@ -146,6 +146,7 @@ struct RejectionCase {
     const char* name;
     std::string keys;
     std::string bytes;
+    BandRefusal refusal;
 };
 
 // Without a record length that fits the file there are no records to count.
@@ -153,18 +154,23 @@ TEST_F(BandGeometryTest, RefusesFilesWithoutWholeRecords) {
     std::string elevenBytes(11, '\0');
     elevenBytes[10] = 1;  // bytes 8 to 11 read 00 00 01 and a missing 00
     const std::vector<RejectionCase> cases = {
-        {"shorter than 12 bytes", "", elevenBytes},
-        {"record length 0", "", RecordFile(100, 3).bigEndian(8, 0, 4).bytes()},
-        {"negative record length", "", RecordFile(100, 3).bigEndian(8, 0x80000000u, 4).bytes()},
-        {"shorter than one record", "", RecordFile(100, 3).bigEndian(8, 301, 4).bytes()},
-        {"field wider than 16 bytes", "PrefixPos=20\nPrefixSize=17\n", RecordFile(100, 3).bytes()},
-        {"negative field width", "SuffixPos=20\nSuffixSize=-1\n", RecordFile(100, 3).bytes()},
+        {"shorter than 12 bytes", "", elevenBytes, BandRefusal::TooShort},
+        {"record length 0", "", RecordFile(100, 3).bigEndian(8, 0, 4).bytes(),
+         BandRefusal::NoRecordLength},
+        {"negative record length", "", RecordFile(100, 3).bigEndian(8, 0x80000000u, 4).bytes(),
+         BandRefusal::NoRecordLength},
+        {"shorter than one record", "", RecordFile(100, 3).bigEndian(8, 301, 4).bytes(),
+         BandRefusal::TooShort},
+        {"field wider than 16 bytes", "PrefixPos=20\nPrefixSize=17\n", RecordFile(100, 3).bytes(),
+         BandRefusal::FieldTooWide},
+        {"negative field width", "SuffixPos=20\nSuffixSize=-1\n", RecordFile(100, 3).bytes(),
+         BandRefusal::FieldTooWide},
     };
     for (const RejectionCase& c : cases) {
         SCOPED_TRACE(c.name);
         writeConfiguration(layoutSection(c.keys));
         BandImage band;
-        EXPECT_FALSE(measure(band, "SCENE_B1.DAT", c.bytes));
+        EXPECT_EQ(measure(band, "SCENE_B1.DAT", c.bytes), c.refusal);
     }
 }
 
@@ -204,7 +210,7 @@ TEST_F(BandGeometryTest, FilesWithoutLinesOrPixelsAreBandsWithTheirNumbers) {
         SCOPED_TRACE(c.name);
         writeConfiguration(layoutSection(c.keys));
         BandImage band;
-        ASSERT_TRUE(measure(band, "SCENE_B1.DAT", c.file.bytes()));
+        ASSERT_EQ(measure(band, "SCENE_B1.DAT", c.file.bytes()), std::nullopt);
         EXPECT_EQ(band.lineCount(), c.lineCount);
         EXPECT_EQ(band.firstPixelOffset(), c.firstPixelOffset);
         EXPECT_EQ(band.trailingBytes(), c.trailingBytes);
@@ -216,11 +222,13 @@ TEST_F(BandGeometryTest, RefusesBandsThatCannotBeRead) {
     BandImage missing;
     ASSERT_TRUE(missing.setPath(dir_.path("MISSING.DAT")));
     EXPECT_EQ(missing.fileSize(), -1);
-    EXPECT_FALSE(missing.readGeometry(BandFormat::Record, "SAT1", "OPT", 0, 0));
+    EXPECT_EQ(missing.readGeometry(BandFormat::Record, configuration(), "SAT1", "OPT", 0, 0),
+              BandRefusal::Unreadable);
 
     BandImage folder;
     ASSERT_TRUE(folder.setPath(dir_.makeDir("FOLDER.DAT")));
-    EXPECT_FALSE(folder.readGeometry(BandFormat::Record, "SAT1", "OPT", 0, 0));
+    EXPECT_EQ(folder.readGeometry(BandFormat::Record, configuration(), "SAT1", "OPT", 0, 0),
+              BandRefusal::Unreadable);
 }
 
 TEST_F(BandGeometryTest, FileTooLargeForThirtyTwoBitsHasNoSize) {
@@ -235,7 +243,8 @@ TEST_F(BandGeometryTest, FileTooLargeForThirtyTwoBitsHasNoSize) {
     BandImage band;
     ASSERT_TRUE(band.setPath(path));
     EXPECT_EQ(band.fileSize(), -1);
-    EXPECT_FALSE(band.readGeometry(BandFormat::Record, "SAT1", "OPT", 0, 0));
+    EXPECT_EQ(band.readGeometry(BandFormat::Record, configuration(), "SAT1", "OPT", 0, 0),
+              BandRefusal::Unreadable);
 #endif
 }
 
@@ -263,7 +272,8 @@ TEST_F(BandGeometryTest, FastFormatTakesTheHeaderNumbersAndDoublesBand80) {
         SCOPED_TRACE(std::string(c.fileName) + " " + std::to_string(c.headerPixels) + " " +
                      std::to_string(c.headerLines));
         BandImage band;
-        ASSERT_TRUE(measure(band, c.fileName, "", BandFormat::Fast, c.headerPixels, c.headerLines));
+        ASSERT_EQ(measure(band, c.fileName, "", BandFormat::Fast, c.headerPixels, c.headerLines),
+                  std::nullopt);
         EXPECT_EQ(band.recordLength(), c.recordLength);
         EXPECT_EQ(band.lineCount(), c.lineCount);
         EXPECT_EQ(band.pixelsPerLine(), c.headerPixels);
@@ -312,7 +322,9 @@ TEST_F(BandGeometryTest, DisplayNameComesFromTheBandLayoutSection) {
     for (const auto& c : cases) {
         BandImage band;
         ASSERT_TRUE(band.setPath(dir_.writeFile(c.fileName, bytes)));
-        EXPECT_TRUE(band.readGeometry(BandFormat::Record, c.satellite, c.sensor, 0, 0));
+        EXPECT_EQ(
+            band.readGeometry(BandFormat::Record, configuration(), c.satellite, c.sensor, 0, 0),
+            std::nullopt);
         EXPECT_EQ(band.bandName(), c.name) << c.fileName;
     }
 }
@@ -320,7 +332,8 @@ TEST_F(BandGeometryTest, DisplayNameComesFromTheBandLayoutSection) {
 TEST_F(BandGeometryTest, DisplayNameStaysWhenTheGeometryFails) {
     writeConfiguration("[SAT1OPT]\nBAND3=Red\n");
     BandImage broken;
-    EXPECT_FALSE(measure(broken, "SCENE_B3.DAT", RecordFile(100, 3).bigEndian(8, 0, 4).bytes()));
+    EXPECT_NE(measure(broken, "SCENE_B3.DAT", RecordFile(100, 3).bigEndian(8, 0, 4).bytes()),
+              std::nullopt);
     EXPECT_EQ(broken.bandName(), "Red");
 }
 

@@ -83,21 +83,22 @@ constexpr char kFramingConfiguration[] =
 
 class BandPixelsTest : public testing::Test {
   protected:
-    void SetUp() override {
-        setConfigurationFilePath(dir_.writeFile("QMDATA.INI", kFramingConfiguration));
-    }
-    void TearDown() override { setConfigurationFilePath(""); }
+    void SetUp() override { dir_.writeFile("QMDATA.INI", kFramingConfiguration); }
 
     void measureRecordBand(BandImage& band, const std::string& bytes) const {
         ASSERT_TRUE(band.setPath(dir_.writeFile("SCENE_B1.DAT", bytes)));
-        ASSERT_TRUE(band.readGeometry(BandFormat::Record, "SAT1", "OPT", 0, 0));
+        ASSERT_EQ(
+            band.readGeometry(BandFormat::Record, dir_.path("QMDATA.INI"), "SAT1", "OPT", 0, 0),
+            std::nullopt);
     }
 
     // The fast format measures from the header numbers alone; the file need not exist.
     void measureFastBand(BandImage& band, const std::string& fileName, int headerPixels,
                          int headerLines) const {
         ASSERT_TRUE(band.setPath(dir_.path(fileName)));
-        ASSERT_TRUE(band.readGeometry(BandFormat::Fast, "SAT1", "OPT", headerPixels, headerLines));
+        ASSERT_EQ(band.readGeometry(BandFormat::Fast, dir_.path("QMDATA.INI"), "SAT1", "OPT",
+                                    headerPixels, headerLines),
+                  std::nullopt);
     }
 
     test::TempDir dir_;

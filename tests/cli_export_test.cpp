@@ -2,6 +2,7 @@
 // folders; every file it writes is read back with a bitmap reader of its own.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <filesystem>
@@ -15,6 +16,7 @@
 #include "platform/platform.h"
 #include "tests/support/png_reader.h"
 #include "tests/support/product_files.h"
+#include "tests/support/scoped_write_fault.h"
 #include "tests/support/temp_dir.h"
 #include "tools/cli/command_line.h"
 #include "view/auto_levels.h"
@@ -500,17 +502,90 @@ TEST_F(CliExportTest, FailuresExitWithOneNamingTheFileAndTheReason) {
         {"output folder missing",
          {"SCENE01.LAB", "NO_FOLDER/OUT.BMP", "--band", "1"},
          "NO_FOLDER/OUT.BMP",
-         "cannot create or write the file"},
+         "cannot create the file: its folder does not exist"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         const CliResult result =
             exportTo(c.words[0], c.words[1], Strings(c.words.begin() + 2, c.words.end()));
         EXPECT_EQ(result.status, cli::kExitFailure);
-        const std::string message = "quillmere-cli: " + dir_.path(c.namedFile) + ": " + c.reason;
+        // A path given is printed as given; one the tool found, as this system spells it.
+        const bool given = std::find(c.words.begin(), c.words.end(), c.namedFile) != c.words.end();
+        const std::string file =
+            given ? dir_.path(c.namedFile) : platform::consolePath(dir_.path(c.namedFile));
+        const std::string message = "quillmere-cli: " + file + ": " + c.reason;
         EXPECT_NE(result.err.find(message), std::string::npos) << result.err;
         EXPECT_FALSE(exists(c.words[1]));
     }
+}
+
+// The new file replaces the old one only when it is whole: a disk that fills up
+// midway leaves the old picture and no temporary file.
+TEST_F(CliExportTest, AFullDiskKeepsTheOldFileAndLeavesNothingBehind) {
+    for (const char* name : {"OUT.BMP", "OUT.PNG"}) {
+        SCOPED_TRACE(name);
+        dir_.writeFile(name, "old picture");
+        const auto before = std::distance(std::filesystem::directory_iterator(dir_.native()),
+                                          std::filesystem::directory_iterator());
+        CliResult result;
+        {
+            const test::ScopedWriteFault fault(
+                platform::WriteFault{platform::WriteFailure::DiskFull, 40});
+            result = exportTo("SCENE01.LAB", name, {"--rgb", "1,2,3"});
+        }
+        EXPECT_EQ(result.status, cli::kExitFailure);
+        EXPECT_EQ(result.err, "quillmere-cli: " + dir_.path(name) +
+                                  ": cannot write the file: the disk is full\n");
+        const Bytes kept = bitmap(name).bytes();
+        EXPECT_EQ(std::string(kept.begin(), kept.end()), "old picture");
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_.native()),
+                                std::filesystem::directory_iterator()),
+                  before);
+    }
+}
+
+// However the name is spelled, the label, a band file and the configuration in use
+// stay as they are.
+TEST_F(CliExportTest, ExportOntoAFileOfTheProductIsRefused) {
+    for (const char* file : {"SCENE01/SCENE_B2.DAT", "SCENE01/../SCENE01.LAB", "QMDATA.INI"}) {
+        SCOPED_TRACE(file);
+        const Bytes before = bitmap(file).bytes();
+        const CliResult result = exportTo("SCENE01.LAB", file, {"--band", "1"});
+        EXPECT_EQ(result.status, cli::kExitFailure);
+        EXPECT_EQ(result.err, "quillmere-cli: " + dir_.path(file) +
+                                  ": refusing to write over a file of the product being "
+                                  "exported\n");
+        EXPECT_EQ(bitmap(file).bytes(), before);
+    }
+}
+
+// Folders named in Japanese, as the shell gives them (UTF-8 on POSIX, the program's
+// code page on Windows): every product is written, and each line names the label
+// and the file exactly as the command line spelled them.
+TEST_F(CliExportTest, BatchExportBetweenJapaneseFoldersPrintsThePathsAsGiven) {
+#ifdef _WIN32
+    const std::string from = "\x93\xFC\x97\xCD";  // 入力
+    const std::string to = "\x8F\x6F\x97\xCD";    // 出力
+#else
+    const std::string from = utf8(u8"入力");
+    const std::string to = utf8(u8"出力");
+#endif
+    namespace fs = std::filesystem;
+    fs::create_directory(dir_.native(to));
+    fs::create_directory(dir_.native(from));
+    for (const char* part : {"SCENE01.LAB", "SCENE01", "SCENE02.LAB", "SCENE02"})
+        fs::copy(dir_.native(part), dir_.native(from + "/" + part), fs::copy_options::recursive);
+    const std::string first = dir_.native(from + "/SCENE01.LAB").string();
+    const std::string second = dir_.native(from + "/SCENE02.LAB").string();
+    const std::string folder = dir_.native(to).string() + "/";
+
+    const CliResult result = run({"export", first, second, "-o", folder, "--config",
+                                  dir_.native("QMDATA.INI").string(), "--band", "1"});
+    ASSERT_EQ(result.status, cli::kExitSuccess) << result.err;
+    EXPECT_EQ(result.out, first + ": wrote " + folder + "SCENE01.bmp\n" + second + ": wrote " +
+                              folder + "SCENE02.bmp\n");
+    EXPECT_EQ(bitmap(to + "/SCENE01.bmp").width(), kWidth);
+    EXPECT_EQ(bitmap(to + "/SCENE02.bmp").width(), kWidth);
 }
 
 TEST_F(CliExportTest, UsageErrorsExitWithTwo) {
@@ -561,7 +636,7 @@ TEST_F(CliExportTest, RelativePathsCountFromTheStartDirectory) {
         run({"export", "SCENE01.LAB", "-o", "OUT.BMP", "--config", "QMDATA.INI", "--band", "1"});
     ASSERT_EQ(result.status, cli::kExitSuccess) << result.err;
     EXPECT_EQ(platform::currentDirectory(), here);
-    EXPECT_TRUE(exists("OUT.BMP"));  // not in the product directory, made current meanwhile
+    EXPECT_TRUE(exists("OUT.BMP"));
     EXPECT_FALSE(exists("SCENE01/OUT.BMP"));
 }
 

@@ -76,8 +76,9 @@ class CliInfoTest : public testing::Test {
         dir_.writeFile("SCENE01/README.TXT", "not a band");
     }
 
+    // A band file of SCENE01 as the JSON report spells it.
     std::string bandPath(std::string_view name) const {
-        return dir_.path() + "SCENE01\\" + std::string(name);
+        return platform::utf8Path(dir_.path() + "SCENE01\\" + std::string(name));
     }
 
     test::TempDir dir_;
@@ -87,7 +88,7 @@ class CliInfoTest : public testing::Test {
 TEST_F(CliInfoTest, RecordProductAsOneJsonObject) {
     writeRecordProduct();
     const CliResult result = infoJson("SCENE01.LAB");
-    ASSERT_EQ(result.status, cli::kExitLabelRead) << result.err;
+    ASSERT_EQ(result.status, cli::kExitBandsFound) << result.err;
     EXPECT_EQ(result.err, "");
 
     const json report = json::parse(result.out);  // throws unless exactly one JSON value
@@ -150,7 +151,7 @@ TEST_F(CliInfoTest, FastProductTakesTheHeaderNumbers) {
     dir_.writeFile("SCENE02/SCENE_B80.FST", "");
 
     const CliResult result = infoJson("SCENE02.LAB");
-    ASSERT_EQ(result.status, cli::kExitLabelRead) << result.err;
+    ASSERT_EQ(result.status, cli::kExitBandsFound) << result.err;
     const json report = json::parse(result.out);
     EXPECT_EQ(report["formatCode"], 2);
     EXPECT_EQ(report["fileNameMask"], "*_B*.FST");
@@ -160,14 +161,14 @@ TEST_F(CliInfoTest, FastProductTakesTheHeaderNumbers) {
                               {"suffixBytes", 0},      {"leftFillBytes", 0}, {"rightFillBytes", 0}};
     json band10 = {{"index", 0},
                    {"name", "SCENE_B10.FST"},
-                   {"path", dir_.path() + "SCENE02\\SCENE_B10.FST"},
+                   {"path", platform::utf8Path(dir_.path() + "SCENE02\\SCENE_B10.FST")},
                    {"fileSize", 100},
                    {"recordLength", 512},
                    {"lineCount", 480},
                    {"pixelsPerLine", 512}};
     json band80 = {{"index", 1},
                    {"name", "SCENE_B80.FST"},
-                   {"path", dir_.path() + "SCENE02\\SCENE_B80.FST"},
+                   {"path", platform::utf8Path(dir_.path() + "SCENE02\\SCENE_B80.FST")},
                    {"fileSize", 0},
                    {"recordLength", 1024},
                    {"lineCount", 960},
@@ -177,23 +178,30 @@ TEST_F(CliInfoTest, FastProductTakesTheHeaderNumbers) {
     EXPECT_EQ(report["bands"], json::array({band10, band80}));
 }
 
-TEST_F(CliInfoTest, LabelReadWithoutBandsStillSucceeds) {
+// The reason names what to change: the logical format and the configuration file.
+TEST_F(CliInfoTest, ProductWithoutBandsExitsWithOneSayingWhy) {
     writeRecordProduct();
+    const std::string other = dir_.writeFile("OTHER.INI", "[Logical Format]\r\nFAST=2\r\n");
     const struct {
         const char* name;
-        Strings configArguments;
+        std::string config;
+        std::string reason;
     } cases[] = {
-        {"logical format not configured",
-         {"--config", dir_.writeFile("OTHER.INI", "[Logical Format]\r\nFAST=2\r\n")}},
-        {"configuration file missing", {"--config", dir_.path("MISSING.INI")}},
+        {"logical format not configured", other,
+         "the logical format \"REC\" has no entry in [Logical Format] of " +
+             platform::consolePath(other)},
+        {"configuration file missing", dir_.path("MISSING.INI"),
+         "the configuration file " + platform::consolePath(dir_.path("MISSING.INI")) +
+             " is missing"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        Strings arguments = {"info", dir_.path("SCENE01.LAB"), "--json"};
-        arguments.insert(arguments.end(), c.configArguments.begin(), c.configArguments.end());
-        const CliResult result = run(arguments);
-        EXPECT_EQ(result.status, cli::kExitLabelRead);
-        EXPECT_EQ(result.err, "");
+        const CliResult result =
+            run({"info", dir_.path("SCENE01.LAB"), "--json", "--config", c.config});
+        EXPECT_EQ(result.status, cli::kExitNoBand);
+        EXPECT_EQ(result.err.find("quillmere-cli: " + dir_.path("SCENE01.LAB") + ": " + c.reason),
+                  0u)
+            << result.err;
         const json report = json::parse(result.out);
         EXPECT_EQ(report["satellite"], "SAT1");
         EXPECT_EQ(report["formatCode"], 0);
@@ -218,7 +226,7 @@ TEST_F(CliInfoTest, UnreadableLabelExitsWithOneNamingTheFileAndTheReason) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.file);
         const CliResult result = infoJson(c.file);
-        EXPECT_EQ(result.status, cli::kExitLabelUnreadable);
+        EXPECT_EQ(result.status, cli::kExitNoBand);
         EXPECT_NE(result.err.find(dir_.path(c.file)), std::string::npos) << result.err;
         EXPECT_NE(result.err.find(c.reason), std::string::npos) << result.err;
         // The report still follows, as the viewer goes on with an empty label.
@@ -257,7 +265,7 @@ TEST_F(CliInfoTest, HelpDescribesTheCommandAndExitsWithZero) {
          {Strings{"--help"}, Strings{"-h"}, Strings{"info", "MISSING.LAB", "--help"}}) {
         SCOPED_TRACE(arguments.back());
         const CliResult result = run(arguments);
-        EXPECT_EQ(result.status, cli::kExitLabelRead);
+        EXPECT_EQ(result.status, cli::kExitSuccess);
         EXPECT_EQ(result.err, "");
         for (const char* topic :
              {"info LABEL", "--config FILE", "--json", "--stats", "QMDATA.INI", "pixelsPerLine",
@@ -272,7 +280,7 @@ TEST_F(CliInfoTest, PlainTextIsInTheConsoleCodePage) {
     writeRecordProduct();
     const CliResult result =
         run({"info", dir_.path("SCENE01.LAB"), "--config", dir_.path("QMDATA.INI")});
-    ASSERT_EQ(result.status, cli::kExitLabelRead) << result.err;
+    ASSERT_EQ(result.status, cli::kExitBandsFound) << result.err;
     EXPECT_FALSE(json::accept(result.out));
 #ifdef _WIN32
     const std::string bandName = "表示用バンド";  // the console reads code page 932
@@ -284,10 +292,10 @@ TEST_F(CliInfoTest, PlainTextIsInTheConsoleCodePage) {
     ASSERT_NE(satellite, std::string::npos) << result.out;
     ASSERT_NE(productId, std::string::npos) << result.out;
     EXPECT_LT(satellite, productId);
-    const Strings expected = {"Band 0  " + bandName, "Band 1  SCENE_B2.DAT",
-                              "pixels per line      573",
-                              "path                 " + bandPath("SCENE_B1.DAT"),
-                              "Format code          1 (record format)"};
+    const Strings expected = {
+        "Band 0  " + bandName, "Band 1  SCENE_B2.DAT", "pixels per line      573",
+        "path                 " + platform::consolePath(dir_.path("SCENE01\\SCENE_B1.DAT")),
+        "Format code          1 (record format)"};
     for (const std::string& line : expected) {
         EXPECT_NE(result.out.find(line), std::string::npos) << line << "\n" << result.out;
     }
@@ -315,7 +323,7 @@ TEST_F(CliInfoTest, StatsAddEachBandsHistogram) {
     dir_.writeFile("SCENE01/SCENE_B2.DAT", bandTwoWithPixels());
     const CliResult result = run({"info", dir_.path("SCENE01.LAB"), "--config",
                                   dir_.path("QMDATA.INI"), "--json", "--stats"});
-    ASSERT_EQ(result.status, cli::kExitLabelRead) << result.err;
+    ASSERT_EQ(result.status, cli::kExitBandsFound) << result.err;
     const json report = json::parse(result.out);
     ASSERT_EQ(report["bands"].size(), 2u);
 
@@ -367,7 +375,7 @@ TEST_F(CliInfoTest, StatsOfFastBandsZeroWhatLiesBeforeTheFileAndNameBandsThatFai
 
     // 65536 x 65536 pixels do not fit a band's 32-bit pixel count.
     const CliResult tooLarge = stats("SCENE03.LAB");
-    EXPECT_EQ(tooLarge.status, cli::kExitLabelRead);
+    EXPECT_EQ(tooLarge.status, cli::kExitBandsFound);
     const json failed = json::parse(tooLarge.out)["bands"][0];
     EXPECT_EQ(failed["loaded"], false);
     EXPECT_EQ(failed["lineCount"], 65536);
@@ -383,7 +391,7 @@ TEST_F(CliInfoTest, StatsInPlainTextListTablesSixteenValuesALine) {
     dir_.writeFile("SCENE01/SCENE_B2.DAT", bandTwoWithPixels());
     const CliResult result =
         run({"info", dir_.path("SCENE01.LAB"), "--config", dir_.path("QMDATA.INI"), "--stats"});
-    ASSERT_EQ(result.status, cli::kExitLabelRead) << result.err;
+    ASSERT_EQ(result.status, cli::kExitBandsFound) << result.err;
     const std::size_t bandTwo = result.out.find("Band 1  SCENE_B2.DAT");
     ASSERT_NE(bandTwo, std::string::npos) << result.out;
     const std::string block = result.out.substr(bandTwo);
@@ -406,15 +414,14 @@ TEST_F(CliInfoTest, RelativePathsCountFromTheStartDirectory) {
     const std::string here = platform::currentDirectory();
 
     const CliResult result = run({"info", "SCENE01.LAB", "--config", "QMDATA.INI", "--json"});
-    EXPECT_EQ(platform::currentDirectory(), here);  // discovery's change is undone
+    EXPECT_EQ(platform::currentDirectory(), here);  // discovery searches by path
 
-    ASSERT_EQ(result.status, cli::kExitLabelRead) << result.err;
+    ASSERT_EQ(result.status, cli::kExitBandsFound) << result.err;
     const json report = json::parse(result.out);
     ASSERT_EQ(report["bands"].size(), 2u);
-    // The band name comes from the configuration file, read after discovery has
-    // moved into the product directory.
+    // The band name comes from the configuration file, given relative as well.
     EXPECT_EQ(report["bands"][0]["name"], utf8(u8"表示用バンド"));
-    EXPECT_EQ(report["bands"][1]["path"], here + "SCENE01\\SCENE_B2.DAT");
+    EXPECT_EQ(report["bands"][1]["path"], platform::utf8Path("SCENE01\\SCENE_B2.DAT"));
 }
 
 }  // namespace

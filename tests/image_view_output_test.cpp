@@ -28,9 +28,6 @@ std::uint8_t patternAt(int line, int column, int seed) {
 
 class ImageViewOutputTest : public testing::Test {
   protected:
-    void SetUp() override { setConfigurationFilePath(dir_.path("QMDATA.INI")); }
-    void TearDown() override { setConfigurationFilePath(""); }
-
     // A fast-format band: buffer line r is file record lines - 1 - r, so the file
     // is written top line first.
     BandImage* makeBand(const std::string& name, int pixelsPerLine, int lines, int seed) {
@@ -42,7 +39,9 @@ class ImageViewOutputTest : public testing::Test {
         }
         auto band = std::make_unique<BandImage>();
         EXPECT_TRUE(band->setPath(dir_.writeFile(name, bytes)));
-        EXPECT_TRUE(band->readGeometry(BandFormat::Fast, "S", "O", pixelsPerLine, lines));
+        EXPECT_EQ(band->readGeometry(BandFormat::Fast, dir_.path("QMDATA.INI"), "S", "O",
+                                     pixelsPerLine, lines),
+                  std::nullopt);
         bands_.push_back(std::move(band));
         return bands_.back().get();
     }
@@ -56,7 +55,7 @@ class ImageViewOutputTest : public testing::Test {
 
     Bytes exported(const ImageView& view, const char* name = "out.bmp") const {
         const std::string path = dir_.path(name);
-        EXPECT_TRUE(view.exportBitmap(path));
+        EXPECT_EQ(view.exportBitmap(path), platform::WriteFailure::None);
         Bytes bytes;
         EXPECT_TRUE(platform::readFileBytes(path, bytes));
         return bytes;
@@ -252,7 +251,7 @@ TEST_F(ImageViewOutputTest, ExportReplacesAnOldFileAndRefusesWhatItCannotWrite) 
     BandImage* red = makeBand("R_B1.FST", 4, 3, 0);
     BandImage* blue = makeBand("B_B3.FST", 4, 3, 2);
     ImageView view;
-    EXPECT_FALSE(view.exportBitmap(dir_.path("nothing.bmp")));
+    EXPECT_EQ(view.exportBitmap(dir_.path("nothing.bmp")), platform::WriteFailure::Other);
     EXPECT_FALSE(std::filesystem::exists(dir_.native("nothing.bmp")));
 
     show(view, DisplayMode::ThreeBand, red, nullptr, blue);
@@ -265,7 +264,8 @@ TEST_F(ImageViewOutputTest, ExportReplacesAnOldFileAndRefusesWhatItCannotWrite) 
         EXPECT_EQ(file[at + 1], 0) << pixel;
         EXPECT_EQ(file[at + 2], patternAt(pixel / 4, pixel % 4, 0)) << pixel;
     }
-    EXPECT_FALSE(view.exportBitmap(dir_.path("missing folder\\out.bmp")));
+    EXPECT_EQ(view.exportBitmap(dir_.path("missing folder\\out.bmp")),
+              platform::WriteFailure::FolderMissing);
 }
 
 }  // namespace

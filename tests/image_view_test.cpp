@@ -20,11 +20,7 @@ namespace {
 
 class ImageViewTest : public testing::Test {
   protected:
-    void SetUp() override { setConfigurationFilePath(dir_.path("QMDATA.INI")); }
-    void TearDown() override {
-        setConfigurationFilePath("");
-        platform::setClientSizeHandler({});
-    }
+    void TearDown() override { platform::setClientSizeHandler({}); }
 
     // A fast-format band of the given size, every pixel `value`.
     std::unique_ptr<BandImage> makeBand(const std::string& name, int pixelsPerLine, int lines,
@@ -33,7 +29,9 @@ class ImageViewTest : public testing::Test {
             name, std::string(static_cast<std::size_t>(pixelsPerLine) * lines, value));
         auto band = std::make_unique<BandImage>();
         EXPECT_TRUE(band->setPath(path));
-        EXPECT_TRUE(band->readGeometry(BandFormat::Fast, "SAT1", "OPT", pixelsPerLine, lines));
+        EXPECT_EQ(band->readGeometry(BandFormat::Fast, dir_.path("QMDATA.INI"), "SAT1", "OPT",
+                                     pixelsPerLine, lines),
+                  std::nullopt);
         return band;
     }
 
@@ -222,7 +220,9 @@ TEST_F(ImageViewTest, BandWithoutAPictureShowsNothingAndLeavesTheZoom) {
         SCOPED_TRACE(std::to_string(c.pixelsPerLine) + " x " + std::to_string(c.lines));
         BandImage empty;
         ASSERT_TRUE(empty.setPath(dir_.writeFile("E_B2.FST", "")));
-        ASSERT_TRUE(empty.readGeometry(BandFormat::Fast, "SAT1", "OPT", c.pixelsPerLine, c.lines));
+        ASSERT_EQ(empty.readGeometry(BandFormat::Fast, dir_.path("QMDATA.INI"), "SAT1", "OPT",
+                                     c.pixelsPerLine, c.lines),
+                  std::nullopt);
         test::MessageCapture capture;
         ImageView view;
         view.setMode(DisplayMode::SingleBand);

@@ -18,8 +18,7 @@ constexpr char kConfiguration[] = "[Logical Format]\nREC=1\n[FileNameMask]\nREC=
 class OpenProductTest : public testing::Test {
   protected:
     void SetUp() override {
-        startDirectory_ = platform::currentDirectory();
-        setConfigurationFilePath(dir_.writeFile("QMDATA.INI", kConfiguration));
+        dir_.writeFile("QMDATA.INI", kConfiguration);
         dir_.writeFile(
             "SCENE01.LAB",
             test::labelText({{"Satellite : SAT1", "Sensor : OPT", "Logical Format : REC"}}));
@@ -28,13 +27,9 @@ class OpenProductTest : public testing::Test {
         dir_.writeFile("SCENE01/SCENE_B2.DAT", band.bytes());
         dir_.writeFile("PLAIN.LAB", std::string(300, ' '));
     }
-    void TearDown() override {
-        platform::setCurrentDirectory(startDirectory_);
-        setConfigurationFilePath("");
-    }
+    std::string configuration() const { return dir_.path("QMDATA.INI"); }
 
     test::TempDir dir_;
-    std::string startDirectory_;
 };
 
 // The sequence goes on whatever the parse gives: a label that cannot be read still
@@ -51,7 +46,7 @@ TEST_F(OpenProductTest, EachOpenReplacesTheProductBeforeIt) {
         {"MISSING.LAB", LabelParseResult::SizeUnknown, false, 0},
     };
     LabelFile label;
-    ProductCatalog catalog;
+    ProductCatalog catalog(configuration());
     for (const auto& c : cases) {
         SCOPED_TRACE(c.label);
         // Each case starts from the two bands of SCENE01.
@@ -67,15 +62,23 @@ TEST_F(OpenProductTest, EachOpenReplacesTheProductBeforeIt) {
     }
 }
 
+// Discovery searches the product folder by its path: a label path relative to the
+// current directory gives band paths relative to it, and the current directory
+// stays where it was.
 TEST_F(OpenProductTest, OpenedProductTakesItsBandsFromTheLabelsFormat) {
-    const OpenedProduct product(dir_.path("SCENE01.LAB"));
+    const std::string start = platform::currentDirectory();
+    ASSERT_TRUE(platform::setCurrentDirectory(dir_.path()));
+    const std::string here = platform::currentDirectory();
+    const OpenedProduct product("SCENE01.LAB", "QMDATA.INI");
+    const bool stayed = platform::currentDirectory() == here;
+    ASSERT_TRUE(platform::setCurrentDirectory(start));
+
     EXPECT_TRUE(product.labelRead());
     EXPECT_TRUE(product.discovered());
     EXPECT_STREQ(product.catalog().logicalFormat(), "REC");
     ASSERT_EQ(product.catalog().bandCount(), 2);
-    EXPECT_EQ(product.catalog().band(1)->path(), dir_.path("SCENE01\\SCENE_B2.DAT"));
-    // Discovery leaves the product directory current, as the viewer has always done.
-    EXPECT_EQ(platform::currentDirectory(), dir_.path("SCENE01\\"));
+    EXPECT_EQ(product.catalog().band(1)->path(), "SCENE01\\SCENE_B2.DAT");
+    EXPECT_TRUE(stayed);
 }
 
 }  // namespace

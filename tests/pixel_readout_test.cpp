@@ -30,9 +30,6 @@ std::string number(int band, int line, int column) {
 
 class PixelReadoutTest : public testing::Test {
   protected:
-    void SetUp() override { setConfigurationFilePath(dir_.path("QMDATA.INI")); }
-    void TearDown() override { setConfigurationFilePath(""); }
-
     // A fast-format band: its file holds the top line first.
     BandImage* makeBand(int band, int lines) {
         std::string bytes;
@@ -43,7 +40,9 @@ class PixelReadoutTest : public testing::Test {
         const std::string name = "S_B" + std::to_string(band) + "0.FST";
         auto image = std::make_unique<BandImage>();
         EXPECT_TRUE(image->setPath(dir_.writeFile(name, bytes)));
-        EXPECT_TRUE(image->readGeometry(BandFormat::Fast, "SAT1", "OPT", kWidth, lines));
+        EXPECT_EQ(image->readGeometry(BandFormat::Fast, dir_.path("QMDATA.INI"), "SAT1", "OPT",
+                                      kWidth, lines),
+                  std::nullopt);
         bands_.push_back(std::move(image));
         return bands_.back().get();
     }

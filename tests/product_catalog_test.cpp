@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -45,12 +46,7 @@ class ProductCatalogTest : public testing::Test {
   protected:
     void SetUp() override {
         startDirectory_ = platform::currentDirectory();
-        setConfigurationFilePath(dir_.path("QMDATA.INI"));
         dir_.writeFile("QMDATA.INI", kConfiguration);
-    }
-    void TearDown() override {
-        platform::setCurrentDirectory(startDirectory_);
-        setConfigurationFilePath("");
     }
 
     std::string labelPath() const { return dir_.path("SCENE01.LAB"); }
@@ -74,7 +70,7 @@ class ProductCatalogTest : public testing::Test {
     }
 
     test::TempDir dir_;
-    ProductCatalog catalog_;
+    ProductCatalog catalog_{dir_.path("QMDATA.INI")};
     std::string startDirectory_;
 };
 
@@ -154,20 +150,122 @@ TEST_F(ProductCatalogTest, StopsAtFiftyBands) {
     EXPECT_EQ(catalog_.band(49)->bandName(), "B149.DAT");
 }
 
-TEST_F(ProductCatalogTest, FindsNothingWithoutAFormatOrAProductDirectory) {
-    writeBand("A.DAT", recordBand());
+// Every way discovery stops is recorded with what the user needs to act on it; the
+// current directory is never changed.
+TEST_F(ProductCatalogTest, OutcomeSaysWhereDiscoveryStoppedAndWithWhichFile) {
+    const struct {
+        const char* name;
+        std::function<void(const test::TempDir&)> prepare;
+        const char* label;
+        const char* logicalFormat;
+        DiscoveryStop stop;
+        const char* file;  // in the product folder
+        BandRefusal refusal;
+    } cases[] = {
+        {"bands found", {}, "SCENE01.LAB", "REC", DiscoveryStop::Completed, "", {}},
+        {"no logical format", {}, "SCENE01.LAB", nullptr, DiscoveryStop::NoLogicalFormat, "", {}},
+        {"unknown logical format",
+         {},
+         "SCENE01.LAB",
+         "UNKNOWN",
+         DiscoveryStop::UnknownLogicalFormat,
+         "",
+         {}},
+        {"configuration missing",
+         [](const test::TempDir& dir) { std::filesystem::remove(dir.native("QMDATA.INI")); },
+         "SCENE01.LAB",
+         "REC",
+         DiscoveryStop::ConfigurationMissing,
+         "",
+         {}},
+        {"no '.' for a product folder",
+         {},
+         "SCENE01",
+         "REC",
+         DiscoveryStop::NoProductFolder,
+         "",
+         {}},
+        {"product folder missing",
+         {},
+         "SCENE02.LAB",
+         "REC",
+         DiscoveryStop::ProductFolderMissing,
+         "",
+         {}},
+        {"nothing matches", {}, "SCENE01.LAB", "FAST", DiscoveryStop::NoMatchingFile, "", {}},
+        {"no header",
+         [](const test::TempDir& dir) { dir.writeFile("SCENE01/S_B10.FST", ""); },
+         "SCENE01.LAB",
+         "FAST",
+         DiscoveryStop::NoFastFormatHeader,
+         "",
+         {}},
+        {"header too short",
+         [](const test::TempDir& dir) {
+             dir.writeFile("SCENE01/S_B10.FST", "");
+             dir.writeFile("SCENE01/L7A_HRF.FST", "short");
+         },
+         "SCENE01.LAB",
+         "FAST",
+         DiscoveryStop::HeaderUnreadable,
+         "L7A_HRF.FST",
+         {}},
+        {"format code 7",
+         {},
+         "SCENE01.LAB",
+         "ODD",
+         DiscoveryStop::BandRefused,
+         "A.DAT",
+         BandRefusal::UnknownFormat},
+        {"first file no band",
+         [](const test::TempDir& dir) { dir.writeFile("SCENE01/0.DAT", "tiny"); }, "SCENE01.LAB",
+         "REC", DiscoveryStop::BandRefused, "0.DAT", BandRefusal::TooShort},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        test::TempDir dir;
+        dir.writeFile("QMDATA.INI", kConfiguration);
+        dir.writeFile("SCENE01/A.DAT", recordBand());
+        if (c.prepare)
+            c.prepare(dir);
+        ProductCatalog catalog(dir.path("QMDATA.INI"));
+        ASSERT_TRUE(catalog.reset(dir.path(c.label)));
+        catalog.readConfiguration("SAT1", "OPT", c.logicalFormat);
+        EXPECT_EQ(catalog.discoverBands(), c.stop == DiscoveryStop::Completed);
+        EXPECT_EQ(catalog.outcome().stop, c.stop);
+        EXPECT_EQ(catalog.outcome().file, *c.file ? dir.path("SCENE01/") + c.file : "");
+        if (c.stop == DiscoveryStop::BandRefused) {
+            EXPECT_EQ(catalog.outcome().refusal, c.refusal);
+        }
+        EXPECT_EQ(platform::currentDirectory(), startDirectory_);
+    }
+}
 
-    EXPECT_FALSE(open("UNKNOWN"));
-    EXPECT_EQ(catalog_.bandCount(), 0);
-    EXPECT_EQ(platform::currentDirectory(), startDirectory_);
-
-    EXPECT_FALSE(open("ODD"));  // a format code other than 1 or 2 makes no band
-    EXPECT_EQ(catalog_.bandCount(), 0);
-
-    ASSERT_TRUE(catalog_.reset("SCENE01"));  // no '.' to mark the product directory
+TEST_F(ProductCatalogTest, MaskIsConfiguredOnlyWhenTheSectionHasTheFormat) {
     catalog_.readConfiguration("SAT1", "OPT", "REC");
-    EXPECT_FALSE(catalog_.discoverBands());
-    EXPECT_EQ(catalog_.bandCount(), 0);
+    EXPECT_TRUE(catalog_.fileNameMaskConfigured());
+    catalog_.readConfiguration("SAT1", "OPT", "REC_ANY");
+    EXPECT_FALSE(catalog_.fileNameMaskConfigured());
+    EXPECT_EQ(catalog_.fileNameMask(), "*");
+}
+
+// The label, the header, every band file and the configuration belong to the
+// product, however their paths are spelled.
+TEST_F(ProductCatalogTest, HoldsTheFilesOfTheOpenProduct) {
+    writeBand("L7A_HRF.FST", fastHeader("4 ", "2 "));
+    writeBand("SCENE_B10.FST", "");
+    writeBand("SCENE_B20.FST", "");
+    dir_.writeFile("SCENE01.LAB", "label");
+    dir_.writeFile("OTHER.BMP", "");
+    ASSERT_TRUE(open("FAST"));
+    for (const char* file : {"SCENE01.LAB", "QMDATA.INI", "SCENE01/L7A_HRF.FST",
+                             "SCENE01/SCENE_B20.FST", "SCENE01/../SCENE01/SCENE_B10.FST"})
+        EXPECT_TRUE(catalog_.holdsFile(dir_.path(file))) << file;
+#ifdef _WIN32
+    EXPECT_TRUE(catalog_.holdsFile(dir_.path("scene01/scene_b10.fst")));
+#endif
+    EXPECT_FALSE(catalog_.holdsFile(dir_.path("OTHER.BMP")));
+    EXPECT_FALSE(catalog_.holdsFile(dir_.path("SCENE01/NEW.BMP")));
 }
 
 TEST_F(ProductCatalogTest, BandPathTooLongForAPathBufferIsNotCreated) {

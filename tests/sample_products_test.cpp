@@ -35,15 +35,7 @@ std::string fileBytes(const fs::path& path) {
 
 class SampleProductsTest : public testing::Test {
   protected:
-    void SetUp() override {
-        startDirectory_ = platform::currentDirectory();
-        setConfigurationFilePath(executableFilePath("sample-QMDATA.INI"));
-        sample::writeSampleProducts(dir_.native(), kSmall);
-    }
-    void TearDown() override {
-        platform::setCurrentDirectory(startDirectory_);
-        setConfigurationFilePath("");
-    }
+    void SetUp() override { sample::writeSampleProducts(dir_.native(), kSmall); }
 
     // The open command's sequence: parse the label, configure, discover.
     bool open(const std::string& product) {
@@ -65,8 +57,7 @@ class SampleProductsTest : public testing::Test {
 
     test::TempDir dir_;
     LabelFile label_;
-    ProductCatalog catalog_;
-    std::string startDirectory_;
+    ProductCatalog catalog_{executableFilePath("sample-QMDATA.INI")};
 };
 
 struct ExpectedBand {

@@ -220,23 +220,20 @@ void ImageView::applyLevels(const ChannelLevels& levels) {
     }
 }
 
-bool ImageView::exportBitmap(const std::string& path) const {
+platform::WriteFailure ImageView::exportBitmap(const std::string& path) const {
     if (source_.pixelCount == 0)
-        return false;
+        return platform::WriteFailure::Other;
     const std::optional<BitmapFileLayout> layout =
         bitmapFileLayout(displayMode_, source_.pixelsPerLine, source_.lineCount);
     if (!layout)
-        return false;
-    platform::File file;
-    if (!file.open(path, platform::File::Mode::Write))
-        return false;
+        return platform::WriteFailure::Other;
     const std::vector<std::uint8_t> header = bitmapFileHeader(*layout);
     const ChannelSources sources = channelSources();
-    const bool written = file.write(header.data(), header.size()) &&
-                         (layout->bitsPerPixel == 8 ? writeGreyRows(file, *layout, sources[0])
-                                                    : writeColourRows(file, *layout, sources));
-    const bool closed = file.close();
-    return written && closed;
+    return platform::replaceFile(path, [&](platform::File& file) {
+        return file.write(header.data(), header.size()) &&
+               (layout->bitsPerPixel == 8 ? writeGreyRows(file, *layout, sources[0])
+                                          : writeColourRows(file, *layout, sources));
+    });
 }
 
 }  // namespace qm

@@ -12,6 +12,7 @@
 
 #include <string>
 
+#include "platform/platform.h"
 #include "view/bitmap_info.h"
 #include "view/channel_source.h"
 #include "view/display_mode.h"
@@ -113,10 +114,11 @@ class ImageView {
     void applyLevels(const ChannelLevels& levels);
 
     // Writes the whole picture at full resolution, whatever the zoom and origin, as
-    // an 8-bit grey BMP (single-band mode) or a 24-bit one (three-band mode). False
-    // when nothing is shown, the file's size cannot be stated in 32 bits, or the
-    // file cannot be created or written.
-    bool exportBitmap(const std::string& path) const;
+    // an 8-bit grey BMP (single-band mode) or a 24-bit one (three-band mode). The
+    // file is replaced only once the new one is complete, so a failure leaves the
+    // old one as it was. None, or why not: Other when nothing is shown or the
+    // file's size cannot be stated in 32 bits.
+    platform::WriteFailure exportBitmap(const std::string& path) const;
 
     // What the display image shown now depends on.
     CompositionKey compositionKey() const;

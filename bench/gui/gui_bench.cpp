@@ -60,7 +60,7 @@ void report(const std::string& what, const std::vector<double>& times) {
 
 class GuiBench {
   public:
-    explicit GuiBench(int runs) : runs_(runs) {}
+    GuiBench(int runs, const std::string& configuration) : runs_(runs), main_(configuration) {}
     bool start(const std::string& label);
     void run();
     void finish();
@@ -311,8 +311,6 @@ void cliLoad(const std::string& label, const std::string& configuration) {
     const double start = nowMilliseconds();
     cli::runCommandLine(arguments, out, err);
     const double elapsed = nowMilliseconds() - start;
-    // The command line chooses its configuration for its own run only.
-    setConfigurationFilePath(configuration);
     report("quillmere-cli info --stats, same product, in this process", {elapsed});
 }
 
@@ -337,7 +335,7 @@ int main(int argc, char** argv) {
     std::printf("Viewer, image area %d x %d, three bands of %d x %d\n", 1920, 1080, kScenePixels,
                 kSceneLines);
     cliLoad(label, configuration);
-    GuiBench bench(runs);
+    GuiBench bench(runs, configuration);
     if (!bench.start(label)) {
         std::fprintf(stderr, "quillmere-gui-bench: the product did not open\n");
         return 1;

@@ -1,3 +1,4 @@
+#include <cerrno>
 #include <cstdio>
 #include <utility>
 
@@ -5,6 +6,43 @@
 #include "platform/platform.h"
 
 namespace qm::platform {
+namespace {
+
+// Set by tests on the one thread that writes, before it writes; no lock is needed.
+std::optional<WriteFault>& currentWriteFault() {
+    static std::optional<WriteFault> fault;
+    return fault;
+}
+
+}  // namespace
+
+void setWriteFault(std::optional<WriteFault> fault) {
+    currentWriteFault() = fault;
+}
+
+WriteFailure writeFailureOf(int errorNumber) {
+    switch (errorNumber) {
+        case ENOENT:
+        case ENOTDIR:
+            return WriteFailure::FolderMissing;
+        case EACCES:
+        case EPERM:
+        case EROFS:
+            return WriteFailure::AccessDenied;
+        case ENOSPC:
+#ifdef EDQUOT
+        case EDQUOT:
+#endif
+        case EFBIG:
+            return WriteFailure::DiskFull;
+        case ENAMETOOLONG:
+            return WriteFailure::NameTooLong;
+        case EISDIR:
+            return WriteFailure::IsFolder;
+        default:
+            return WriteFailure::Other;
+    }
+}
 
 File::~File() {
     close();
@@ -12,25 +50,47 @@ File::~File() {
 
 File::File(File&& other) noexcept
     : stream_(std::exchange(other.stream_, nullptr)),
-      writeFailed_(std::exchange(other.writeFailed_, false)) {}
+      writeFailed_(std::exchange(other.writeFailed_, false)),
+      failure_(std::exchange(other.failure_, WriteFailure::None)),
+      written_(std::exchange(other.written_, 0)) {}
 
 File& File::operator=(File&& other) noexcept {
     if (this != &other) {
         close();
         stream_ = std::exchange(other.stream_, nullptr);
         writeFailed_ = std::exchange(other.writeFailed_, false);
+        failure_ = std::exchange(other.failure_, WriteFailure::None);
+        written_ = std::exchange(other.written_, 0);
     }
     return *this;
+}
+
+void File::failWith(WriteFailure failure) {
+    writeFailed_ = true;
+    if (failure_ == WriteFailure::None)
+        failure_ = failure;
 }
 
 bool File::open(const std::string& path, Mode mode) {
     close();
     writeFailed_ = false;
-    if (!fitsPath(path))
+    failure_ = WriteFailure::None;
+    written_ = 0;
+    if (!fitsPath(path)) {
+        failure_ = WriteFailure::NameTooLong;
         return false;
+    }
+    const std::optional<WriteFault>& fault = currentWriteFault();
+    if (mode == Mode::Write && fault && fault->bytesAllowed < 0) {
+        failure_ = fault->failure;
+        return false;
+    }
+    errno = 0;
     stream_ = system::openStream(path, mode == Mode::Write);
-    if (stream_ == nullptr)
+    if (stream_ == nullptr) {
+        failure_ = errno != 0 ? writeFailureOf(errno) : WriteFailure::Other;
         return false;
+    }
     // Reads are either large (whole lines, whole chunks) or follow a seek, which
     // empties a buffer anyway: unbuffered, each goes straight into the caller's
     // memory instead of being copied through the stream's buffer.
@@ -60,19 +120,43 @@ std::size_t File::readAt(std::int64_t offset, void* buffer, std::size_t count) {
 bool File::write(const void* data, std::size_t count) {
     if (stream_ == nullptr)
         return false;
-    if (count != 0 && std::fwrite(data, 1, count, stream_) != count)
-        writeFailed_ = true;
+    if (writeFailed_ || count == 0)
+        return !writeFailed_;
+    // A write fault lets through what still fits, then fails as a full disk does.
+    std::size_t allowed = count;
+    const std::optional<WriteFault>& fault = currentWriteFault();
+    if (fault && fault->bytesAllowed >= 0) {
+        const std::int64_t room = fault->bytesAllowed - written_;
+        if (room < static_cast<std::int64_t>(count))
+            allowed = room > 0 ? static_cast<std::size_t>(room) : 0;
+    }
+    errno = 0;
+    const std::size_t done = allowed == 0 ? 0 : std::fwrite(data, 1, allowed, stream_);
+    written_ += static_cast<std::int64_t>(done);
+    if (allowed < count)
+        failWith(fault->failure);
+    else if (done != count)
+        failWith(errno != 0 ? writeFailureOf(errno) : WriteFailure::Other);
     return !writeFailed_;
 }
 
 bool File::close() {
     if (stream_ == nullptr)
         return true;
+    errno = 0;
     const bool closed = std::fclose(stream_) == 0;
     stream_ = nullptr;
-    const bool ok = closed && !writeFailed_;
+    // The last buffered bytes reach the disk only now: a full disk may show here.
+    if (!closed)
+        failWith(errno != 0 ? writeFailureOf(errno) : WriteFailure::Other);
+    const bool ok = !writeFailed_;
     writeFailed_ = false;
+    written_ = 0;
     return ok;
+}
+
+bool removeFile(const std::string& path) {
+    return fitsPath(path) && !path.empty() && std::remove(toNativePath(path).c_str()) == 0;
 }
 
 }  // namespace qm::platform

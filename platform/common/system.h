@@ -21,4 +21,16 @@ std::size_t readStreamAt(std::FILE* stream, std::int64_t offset, void* buffer, s
 // Shows the operating system's own message box.
 int showMessageBox(const MessageBoxRequest& request);
 
+// Creates a new, empty file of a name no other file has in the folder (program
+// form, ending in a separator; empty for the current folder) and stores its path.
+// None, or why no file could be created there.
+WriteFailure createTemporaryFile(const std::string& folder, std::string& path);
+// Moves the file over the target, replacing it in one step. None, or why not.
+WriteFailure moveOver(const std::string& file, const std::string& target);
+// Whether the two existing files are one, where the system tells files by identity
+// (POSIX: device and inode); nothing where it cannot, or either is not there.
+std::optional<bool> sameExistingFile(const std::string& a, const std::string& b);
+// Whether two full paths name the same place by this system's rules of spelling.
+bool sameFullPath(const std::string& a, const std::string& b);
+
 }  // namespace qm::platform::system

@@ -59,7 +59,7 @@ struct DirCloser {
 std::vector<std::string> findFiles(const std::string& pattern) {
     if (!fitsPath(pattern) || pattern.empty())
         return {};
-    const std::size_t slash = pattern.rfind('\\');
+    const std::size_t slash = lastPathSeparator(pattern);
     const std::string directory =
         slash == std::string::npos ? std::string(".") : pattern.substr(0, slash + 1);
     const std::string mask = slash == std::string::npos ? pattern : pattern.substr(slash + 1);

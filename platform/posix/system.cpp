@@ -1,9 +1,12 @@
 // POSIX side of the platform layer: files, the process, message boxes on stderr.
+#include <errno.h>
+#include <fcntl.h>
 #include <limits.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 
 #include "platform/common/system.h"
 #include "platform/platform.h"
@@ -17,6 +20,11 @@ std::string toNativePath(std::string_view path) {
             c = '/';
     }
     return result;
+}
+
+// POSIX paths are UTF-8 bytes: no byte of a multi-byte character is a backslash.
+std::size_t lastPathSeparator(std::string_view path) {
+    return path.rfind('\\');
 }
 
 std::string modulePath() {
@@ -79,6 +87,60 @@ std::size_t readStreamAt(std::FILE* stream, std::int64_t offset, void* buffer, s
         got += static_cast<std::size_t>(n);
     }
     return got;
+}
+
+namespace {
+
+// The permissions a newly created file gets: what the process's mask lets through
+// of read and write for everyone, as fopen would have given the target itself.
+mode_t newFileMode() {
+    const mode_t mask = umask(0);
+    umask(mask);
+    return 0666 & ~mask;
+}
+
+}  // namespace
+
+WriteFailure createTemporaryFile(const std::string& folder, std::string& path) {
+    std::string pattern = toNativePath(folder) + ".~qm-XXXXXX";
+    errno = 0;
+    const int descriptor = mkstemp(pattern.data());
+    if (descriptor < 0)
+        return writeFailureOf(errno);
+    // mkstemp makes the file private to its owner; the picture is an ordinary file.
+    fchmod(descriptor, newFileMode());
+    ::close(descriptor);
+    path = fromNativePath(pattern);
+    if (!fitsPath(path)) {
+        std::remove(pattern.c_str());
+        return WriteFailure::NameTooLong;
+    }
+    return WriteFailure::None;
+}
+
+WriteFailure moveOver(const std::string& file, const std::string& target) {
+    const std::string native = toNativePath(target);
+    struct stat info {};
+    // A read-only file is not replaced, as on Windows, although the folder would allow it.
+    if (stat(native.c_str(), &info) == 0 && !S_ISDIR(info.st_mode) &&
+        (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0)
+        return WriteFailure::AccessDenied;
+    errno = 0;
+    if (std::rename(toNativePath(file).c_str(), native.c_str()) != 0)
+        return writeFailureOf(errno);
+    return WriteFailure::None;
+}
+
+std::optional<bool> sameExistingFile(const std::string& a, const std::string& b) {
+    struct stat infoA {
+    }, infoB{};
+    if (stat(toNativePath(a).c_str(), &infoA) != 0 || stat(toNativePath(b).c_str(), &infoB) != 0)
+        return std::nullopt;
+    return infoA.st_dev == infoB.st_dev && infoA.st_ino == infoB.st_ino;
+}
+
+bool sameFullPath(const std::string& a, const std::string& b) {
+    return a == b;
 }
 
 int showMessageBox(const MessageBoxRequest& request) {

@@ -16,6 +16,69 @@ std::string toNativePath(std::string_view path) {
     return std::string(path);
 }
 
+namespace {
+
+// A byte that opens a Shift-JIS double-byte character.
+bool isLeadByte(char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+}
+
+// What a system error means for writing a file.
+WriteFailure writeFailureOfSystemError(DWORD error) {
+    switch (error) {
+        case ERROR_FILE_NOT_FOUND:
+        case ERROR_PATH_NOT_FOUND:
+        case ERROR_INVALID_DRIVE:
+        case ERROR_DIRECTORY:
+            return WriteFailure::FolderMissing;
+        case ERROR_ACCESS_DENIED:
+        case ERROR_WRITE_PROTECT:
+        case ERROR_SHARING_VIOLATION:
+        case ERROR_LOCK_VIOLATION:
+            return WriteFailure::AccessDenied;
+        case ERROR_DISK_FULL:
+        case ERROR_HANDLE_DISK_FULL:
+            return WriteFailure::DiskFull;
+        case ERROR_FILENAME_EXCED_RANGE:
+        case ERROR_BUFFER_OVERFLOW:
+            return WriteFailure::NameTooLong;
+        default:
+            return WriteFailure::Other;
+    }
+}
+
+// The long form of an existing path (short 8.3 components spelled out), or the
+// path itself.
+std::string longPath(const std::string& path) {
+    char buffer[kMaxPath];
+    const DWORD length = GetLongPathNameA(path.c_str(), buffer, sizeof buffer);
+    return length == 0 || length >= sizeof buffer ? path : std::string(buffer, length);
+}
+
+std::wstring wideFromAnsi(const std::string& text) {
+    const int length =
+        MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(std::max(length, 0)), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
+    return wide;
+}
+
+}  // namespace
+
+// The scan steps over double-byte characters, whose trail byte may be 0x5C.
+std::size_t lastPathSeparator(std::string_view path) {
+    std::size_t found = std::string_view::npos;
+    for (std::size_t i = 0; i < path.size(); ++i) {
+        if (isLeadByte(path[i]) && i + 1 < path.size()) {
+            ++i;
+        } else if (path[i] == '\\') {
+            found = i;
+        }
+    }
+    return found;
+}
+
 std::string modulePath() {
     char buffer[kMaxPath];
     const DWORD length = GetModuleFileNameA(nullptr, buffer, sizeof buffer);
@@ -83,6 +146,42 @@ std::size_t readStreamAt(std::FILE* stream, std::int64_t offset, void* buffer, s
         got += arrived;
     }
     return got;
+}
+
+WriteFailure createTemporaryFile(const std::string& folder, std::string& path) {
+    char buffer[kMaxPath];
+    // Creates "~qmXXXX.tmp", a name no file of the folder has.
+    if (GetTempFileNameA(folder.empty() ? "." : folder.c_str(), "~qm", 0, buffer) == 0)
+        return writeFailureOfSystemError(GetLastError());
+    path = buffer;
+    return WriteFailure::None;
+}
+
+WriteFailure moveOver(const std::string& file, const std::string& target) {
+    // Windows itself refuses to replace a read-only file; not every implementation of
+    // its calls does.
+    const DWORD attributes = GetFileAttributesA(target.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) &&
+        !(attributes & FILE_ATTRIBUTE_DIRECTORY))
+        return WriteFailure::AccessDenied;
+    if (!MoveFileExA(file.c_str(), target.c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return writeFailureOfSystemError(GetLastError());
+    return WriteFailure::None;
+}
+
+// Windows paths name files by their spelling alone: full paths compare.
+std::optional<bool> sameExistingFile(const std::string&, const std::string&) {
+    return std::nullopt;
+}
+
+// Windows file names compare without regard to case, also beyond ASCII, and a
+// short 8.3 name is the same file as its long one.
+bool sameFullPath(const std::string& a, const std::string& b) {
+    const std::wstring wideA = wideFromAnsi(longPath(a));
+    const std::wstring wideB = wideFromAnsi(longPath(b));
+    return CompareStringOrdinal(wideA.data(), static_cast<int>(wideA.size()), wideB.data(),
+                                static_cast<int>(wideB.size()), TRUE) == CSTR_EQUAL;
 }
 
 int showMessageBox(const MessageBoxRequest& request) {

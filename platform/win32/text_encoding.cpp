@@ -40,4 +40,17 @@ std::string consoleTextFromAnsi(std::string_view text) {
     return std::string(text);
 }
 
+// Paths are program texts on Windows, shown as they are.
+std::string consolePath(std::string_view path) {
+    return std::string(path);
+}
+
+std::string utf8Path(std::string_view path) {
+    return utf8FromAnsi(path);
+}
+
+std::string programTextFromPath(std::string_view path) {
+    return std::string(path);
+}
+
 }  // namespace qm::platform

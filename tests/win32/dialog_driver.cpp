@@ -45,6 +45,30 @@ HWND waitForFileNameField(HWND dialog) {
     return nullptr;
 }
 
+struct OwnedBoxSearch {
+    HWND owner;
+    HWND found;
+};
+
+BOOL CALLBACK findOwnedBox(HWND window, LPARAM search) {
+    auto* box = reinterpret_cast<OwnedBoxSearch*>(search);
+    char name[16] = "";
+    GetClassNameA(window, name, sizeof name);
+    if (lstrcmpA(name, "#32770") != 0 || GetWindow(window, GW_OWNER) != box->owner ||
+        !IsWindowVisible(window))
+        return TRUE;
+    box->found = window;
+    return FALSE;
+}
+
+// The message box a file dialog shows on top of itself (the question whether to
+// replace a file), or null.
+HWND boxOwnedBy(HWND dialog) {
+    OwnedBoxSearch search{dialog, nullptr};
+    EnumWindows(&findOwnedBox, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
 }  // namespace
 
 HWND waitForDialog(const std::string& title, int timeoutMs) {
@@ -56,10 +80,12 @@ HWND waitForDialog(const std::string& title, int timeoutMs) {
     return nullptr;
 }
 
-FileDialogAnswer::FileDialogAnswer(std::string title, std::string path, int timeoutMs)
+FileDialogAnswer::FileDialogAnswer(std::string title, std::string path, int timeoutMs,
+                                   Replace replace)
     : title_(std::move(title)),
       path_(std::move(path)),
       timeoutMs_(timeoutMs),
+      replace_(replace),
       thread_([this] { run(); }) {}
 
 FileDialogAnswer::~FileDialogAnswer() {
@@ -71,6 +97,28 @@ bool FileDialogAnswer::answered() {
     if (thread_.joinable())
         thread_.join();
     return answered_;
+}
+
+bool FileDialogAnswer::askedToReplace() {
+    if (thread_.joinable())
+        thread_.join();
+    return asked_;
+}
+
+bool FileDialogAnswer::answerQuestion(HWND dialog) {
+    for (int waited = 0; waited < kRetryMs && IsWindow(dialog); waited += kPollMs) {
+        if (const HWND box = boxOwnedBy(dialog)) {
+            asked_ = true;
+            PostMessageA(box, WM_COMMAND, replace_ == Replace::Yes ? IDYES : IDNO, 0);
+            while (IsWindow(box))
+                Sleep(kPollMs);
+            if (replace_ == Replace::No)
+                PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+            return true;
+        }
+        Sleep(kPollMs);
+    }
+    return false;
 }
 
 void FileDialogAnswer::run() {
@@ -91,7 +139,12 @@ void FileDialogAnswer::run() {
         SendMessageA(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path_.c_str()));
         PostMessageA(dialog, WM_COMMAND, IDOK, 0);
         answered_ = true;
-        Sleep(kRetryMs);
+        // A question is answered once; the dialog then goes (or is cancelled).
+        if (answerQuestion(dialog)) {
+            for (int gone = 0; gone < kDialogTimeoutMs && IsWindow(dialog); gone += kPollMs)
+                Sleep(kPollMs);
+            return;
+        }
     }
 }
 

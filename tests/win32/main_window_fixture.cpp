@@ -4,12 +4,9 @@
 
 #include <commctrl.h>
 
-#include "paths/paths.h"
-
 namespace qm::test {
 
 void MainWindowTest::SetUp() {
-    setConfigurationFilePath(dir_.path("QMDATA.INI"));
     const HINSTANCE instance = GetModuleHandleA(nullptr);
     ASSERT_NE(main_.registerClass(instance), 0);
     ASSERT_TRUE(main_.createWindow(instance));
@@ -22,7 +19,6 @@ void MainWindowTest::TearDown() {
         DestroyWindow(main_.window());
     pumpMessages();
     UnregisterClassA(MainWindow::kClassName, GetModuleHandleA(nullptr));
-    setConfigurationFilePath("");
 }
 
 RECT MainWindowTest::clientRect() const {
@@ -93,7 +89,9 @@ BandImage* MainWindowTest::makeBand(const std::string& name, int pixelsPerLine, 
     }
     auto band = std::make_unique<BandImage>();
     EXPECT_TRUE(band->setPath(dir_.writeFile(name, bytes)));
-    EXPECT_TRUE(band->readGeometry(BandFormat::Fast, "S", "O", pixelsPerLine, lines));
+    EXPECT_EQ(band->readGeometry(BandFormat::Fast, dir_.path("QMDATA.INI"), "S", "O", pixelsPerLine,
+                                 lines),
+              std::nullopt);
     bands_.push_back(std::move(band));
     return bands_.back().get();
 }

@@ -51,7 +51,8 @@ class MainWindowTest : public testing::Test {
 
     TempDir dir_;
     std::vector<std::unique_ptr<BandImage>> bands_;
-    MainWindow main_;
+    // Reads the configuration file in the test's folder.
+    MainWindow main_{dir_.path("QMDATA.INI")};
 };
 
 }  // namespace qm::test

@@ -66,11 +66,12 @@ void ProductWindowTest::open(const std::string& labelPath) {
     pumpMessages();
 }
 
-void ProductWindowTest::save(const std::string& path) {
-    FileDialogAnswer answer(texts::kSaveTitle, path);
+bool ProductWindowTest::save(const std::string& path, FileDialogAnswer::Replace replace) {
+    FileDialogAnswer answer(texts::kSaveTitle, path, FileDialogAnswer::kTimeoutMs, replace);
     command(IDM_SAVE_AS);
     EXPECT_TRUE(answer.answered()) << "no save dialog";
     pumpMessages();
+    return answer.askedToReplace();
 }
 
 void ProductWindowTest::choose(const std::vector<int>& items) {

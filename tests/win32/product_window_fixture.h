@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/win32/dialog_driver.h"
 #include "tests/win32/main_window_fixture.h"
 
 namespace qm::test {
@@ -39,8 +40,10 @@ class ProductWindowTest : public MainWindowTest {
     static std::uint8_t pixelValue(int band, int line, int column);
     // The open command, answered in its dialog with the label path.
     void open(const std::string& labelPath);
-    // The save command, answered in its dialog with the path.
-    void save(const std::string& path);
+    // The save command, answered in its dialog with the path (and the answer to the
+    // question whether to replace an existing file). Whether the dialog asked it.
+    bool save(const std::string& path,
+              FileDialogAnswer::Replace replace = FileDialogAnswer::Replace::Yes);
     // Selects item `items[i]` in band chooser i (0 is "do not display").
     void choose(const std::vector<int>& items);
     int chooserCount(int channel) const;

@@ -1,10 +1,12 @@
-// A band change or an automatic level shows message boxes in the middle of its
-// work; until such a box is gone the window refuses commands and level clicks, so
-// nothing frees or changes the bands that the running command still uses.
+// A command that shows a message box or dialog runs under the window's one guard:
+// until the box is gone the window refuses commands and level clicks, so nothing
+// frees or changes the bands that the running command still uses, and no dialog
+// opens on top of another.
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <string>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -114,6 +116,36 @@ TEST_F(ReentrantCommandsTest, CommandsAndLevelClicksAreRefusedWhileTheBoxIsUp) {
         EXPECT_EQ(main_.levels()[0].high, levelDuring.high);
         EXPECT_EQ(main_.levels()[0].low, levelDuring.low);
     }
+}
+
+// The real About box, shown by the system: a command sent to the window while it is
+// up returns at once and opens no dialog. Were it to run, the sender would wait on
+// the open dialog and time out.
+TEST_F(ReentrantCommandsTest, ACommandWhileTheAboutBoxIsUpDoesNothing) {
+    const platform::MessageBoxHandler testHandler = platform::setMessageBoxHandler({});
+    bool boxShown = false;
+    bool returned = false;
+    std::thread user([&] {
+        const HWND about = waitForDialog(texts::kAboutCaption, FileDialogAnswer::kTimeoutMs);
+        boxShown = about != nullptr;
+        if (!about)
+            return;
+        DWORD_PTR result = 0;
+        returned =
+            SendMessageTimeoutA(window(), WM_COMMAND, IDM_OPEN, 0, SMTO_NORMAL, 5000, &result) != 0;
+        // Had the command run, its open dialog would hold the sender: it is closed so
+        // that the test can end.
+        if (!returned) {
+            if (const HWND dialog = waitForDialog(texts::kOpenTitle, FileDialogAnswer::kTimeoutMs))
+                PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+        }
+        PostMessageA(about, WM_COMMAND, IDOK, 0);
+    });
+    command(IDM_ABOUT);
+    user.join();
+    platform::setMessageBoxHandler(testHandler);
+    EXPECT_TRUE(boxShown);
+    EXPECT_TRUE(returned);
 }
 
 // Once the box is gone, the window takes commands again.

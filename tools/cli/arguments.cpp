@@ -213,14 +213,15 @@ const char* helpText() {
            "  --version      show the program's version\n"
            "\n"
            "exit status:\n"
-           "  0  info: the label file was read, whether or not bands were found;\n"
-           "     export: the file was written\n"
-           "  1  info: the label file could not be read (missing, unreadable or not a\n"
-           "     label file); the reason goes to standard error, the report still\n"
-           "     follows. export: nothing or not all was written; standard error names\n"
-           "     the file and the reason (label unreadable, band not found, bands of\n"
-           "     different sizes, band not loaded, levels refused, output file not\n"
-           "     created or written, picture too large for a bitmap file)\n"
+           "  0  info: the product has bands; export: the file was written\n"
+           "  1  info: the product has no band (label unreadable, logical format not in\n"
+           "     QMDATA.INI, no matching file, no header, a refused file); the reason\n"
+           "     goes to standard error, the report still follows. export: nothing or\n"
+           "     not all was written; standard error names the file and the reason (no\n"
+           "     band and why, band not found, bands of different sizes, band not\n"
+           "     loaded, levels refused, a file of the product named as output, output\n"
+           "     not written: folder missing, read-only, disk full, path too long; the\n"
+           "     old file is kept, picture too large for a bitmap file)\n"
            "  2  the command line is wrong\n";
 }
 

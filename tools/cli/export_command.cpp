@@ -7,9 +7,8 @@
 #include "platform/platform.h"
 #include "product/open_product.h"
 #include "tools/cli/band_choice.h"
-#include "tools/cli/command_scope.h"
 #include "tools/cli/console_message_boxes.h"
-#include "tools/cli/parse_result.h"
+#include "tools/cli/console_words.h"
 #include "tools/cli/png_file.h"
 #include "tools/cli/progress_line.h"
 #include "view/auto_levels.h"
@@ -30,21 +29,29 @@ class ExportRun {
     int run();
 
   private:
-    int fail(const std::string& file, const std::string& reason) const;
+    // The file as the user spelled it (console text) and why it failed.
+    int fail(const std::string& shownFile, const std::string& reason) const;
+    // The same for a reason that is console text already.
+    int failWithConsoleText(const std::string& shownFile, const std::string& reason) const;
     std::optional<ChosenBands> chooseBands(const ProductCatalog& catalog) const;
     bool applyLevels(ImageView& view, ChannelLevels& levels) const;
-    int write(const ImageView& view, const std::string& outputPath) const;
-    int writePng(const ImageView& view, const std::string& outputPath) const;
+    int write(const ImageView& view, const std::string& outputPath,
+              const ProductCatalog& catalog) const;
 
     const Arguments& arguments_;
     std::ostream& err_;
     ProgressLine& progress_;
 };
 
-int ExportRun::fail(const std::string& file, const std::string& reason) const {
+int ExportRun::fail(const std::string& shownFile, const std::string& reason) const {
     progress_.clear();
-    err_ << platform::consoleTextFromAnsi(std::string(kProgramName) + ": " + file + ": " + reason)
-         << '\n';
+    err_ << errorLine(shownFile, reason) << '\n';
+    return kExitFailure;
+}
+
+int ExportRun::failWithConsoleText(const std::string& shownFile, const std::string& reason) const {
+    progress_.clear();
+    err_ << kProgramName << ": " << shownFile << ": " << reason << '\n';
     return kExitFailure;
 }
 
@@ -70,10 +77,10 @@ std::string describeSizes(const ChosenBands& chosen) {
     for (const BandImage* band : chosen) {
         if (!band)
             continue;
-        text += (text.empty() ? "" : ", ") + lastPathComponent(band->path()) + " (" +
-                std::to_string(band->fileSize()) + " bytes, " +
-                std::to_string(band->pixelsPerLine()) + " x " + std::to_string(band->lineCount()) +
-                ")";
+        text +=
+            (text.empty() ? "" : ", ") + platform::consolePath(lastPathComponent(band->path())) +
+            " (" + std::to_string(band->fileSize()) + " bytes, " +
+            std::to_string(band->pixelsPerLine()) + " x " + std::to_string(band->lineCount()) + ")";
     }
     return text;
 }
@@ -113,44 +120,42 @@ bool ExportRun::applyLevels(ImageView& view, ChannelLevels& levels) const {
     return true;
 }
 
-int ExportRun::write(const ImageView& view, const std::string& outputPath) const {
-    if (isPngName(outputPath))
-        return writePng(view, outputPath);
-    if (!bitmapFileLayout(view.mode(), view.pixelsPerLine(), view.lineCount())) {
+// The picture goes to a PNG file when the name asks for one, else to a bitmap.
+int ExportRun::write(const ImageView& view, const std::string& outputPath,
+                     const ProductCatalog& catalog) const {
+    const bool png = isPngName(outputPath);
+    const bool fits =
+        png ? fitsPng(view)
+            : bitmapFileLayout(view.mode(), view.pixelsPerLine(), view.lineCount()).has_value();
+    if (!fits) {
         return fail(arguments_.outputPath, "a picture of " + std::to_string(view.pixelsPerLine()) +
                                                " x " + std::to_string(view.lineCount()) +
-                                               " pixels is too large for a bitmap file");
+                                               " pixels is too large for a " +
+                                               (png ? "PNG" : "bitmap") + " file");
     }
+    // Writing over the label, a band or the configuration would destroy the product.
+    if (catalog.holdsFile(outputPath))
+        return fail(arguments_.outputPath,
+                    "refusing to write over a file of the product being exported");
     progress_.show(std::string(kProgramName) + ": writing " + arguments_.outputPath);
-    if (!view.exportBitmap(outputPath))
-        return fail(arguments_.outputPath, "cannot create or write the file");
-    return kExitSuccess;
-}
-
-int ExportRun::writePng(const ImageView& view, const std::string& outputPath) const {
-    if (!fitsPng(view)) {
-        return fail(arguments_.outputPath, "a picture of " + std::to_string(view.pixelsPerLine()) +
-                                               " x " + std::to_string(view.lineCount()) +
-                                               " pixels is too large for a PNG file");
-    }
-    progress_.show(std::string(kProgramName) + ": writing " + arguments_.outputPath);
-    if (!cli::writePng(view, outputPath))
-        return fail(arguments_.outputPath, "cannot create or write the file");
+    const platform::WriteFailure failure =
+        png ? writePng(view, outputPath) : view.exportBitmap(outputPath);
+    if (failure != platform::WriteFailure::None)
+        return fail(arguments_.outputPath, writeFailureMeaning(failure));
     return kExitSuccess;
 }
 
 int ExportRun::run() {
-    // Both paths are made full before discovery moves into the product directory.
-    const ConfigurationChoice configuration(fullProgramPath(arguments_.configPath));
-    const std::string outputPath =
-        platform::fullPath(platform::fromNativePath(arguments_.outputPath));
-    if (outputPath.empty())
-        return fail(arguments_.outputPath, "cannot create the file (path too long or invalid)");
+    const std::string outputPath = programPath(arguments_.outputPath);
+    if (!platform::fitsPath(outputPath))
+        return fail(arguments_.outputPath,
+                    writeFailureMeaning(platform::WriteFailure::NameTooLong));
 
     progress_.show(std::string(kProgramName) + ": opening " + arguments_.labelPath);
-    const OpenedProduct product(fullProgramPath(arguments_.labelPath));
-    if (!product.labelRead())
-        return fail(arguments_.labelPath, parseResultMeaning(product.parseResult()));
+    const OpenedProduct product(programPath(arguments_.labelPath),
+                                configurationPathFor(arguments_.configPath));
+    if (const std::optional<std::string> reason = noBandReason(product))
+        return failWithConsoleText(arguments_.labelPath, *reason);
     const std::optional<ChosenBands> chosen = chooseBands(product.catalog());
     if (!chosen)
         return kExitFailure;
@@ -162,15 +167,14 @@ int ExportRun::run() {
     if (!changeBands(view, *chosen, levels, nullptr))
         return fail(arguments_.labelPath, "the bands differ in size: " + describeSizes(*chosen));
     if (const BandImage* band = unloadedBand(view))
-        return fail(band->path(), "cannot load the band file");
+        return fail(platform::consolePath(band->path()), "cannot load the band file");
 
     if (!applyLevels(view, levels))
         return kExitFailure;
-    return write(view, outputPath);
+    return write(view, outputPath, product.catalog());
 }
 
 int exportOne(const Arguments& arguments, std::ostream& err, Progress progress) {
-    const CurrentDirectoryKeeper keeper;
     ProgressLine line(err, progress == Progress::Shown);
     const ConsoleMessageBoxes boxes(err, line);
     return ExportRun(arguments, err, line).run();
@@ -178,7 +182,7 @@ int exportOne(const Arguments& arguments, std::ostream& err, Progress progress) 
 
 // "SCENE01.LAB" (in any folder) gives "SCENE01.bmp".
 std::string fileNameFor(const std::string& labelPath) {
-    const std::string name = lastPathComponent(platform::fromNativePath(labelPath));
+    const std::string name = lastPathComponent(programPath(labelPath));
     const std::size_t dot = name.rfind('.');
     return (dot == std::string::npos || dot == 0 ? name : name.substr(0, dot)) + ".bmp";
 }
@@ -194,8 +198,9 @@ int runExport(const Arguments& arguments, std::ostream& out, std::ostream& err, 
         one.labelPath = label;
         one.outputPath = arguments.outputPath + fileNameFor(label);
         const bool written = exportOne(one, err, progress) == kExitSuccess;
-        out << platform::consoleTextFromAnsi(label + ": " +
-                                             (written ? "wrote " + one.outputPath : "failed"))
+        // Both paths as the user spelled them: the label as given, the file after the
+        // folder as given.
+        out << label << ": " << (written ? "wrote " + one.outputPath : std::string("failed"))
             << '\n';
         if (!written)
             status = kExitFailure;

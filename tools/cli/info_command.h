@@ -7,8 +7,8 @@
 
 namespace qm::cli {
 
-// The report goes to out, the reason an unreadable label could not be read to err.
-// kExitLabelRead or kExitLabelUnreadable.
+// The report goes to out; when the product shows no band, why goes to err first.
+// kExitBandsFound or kExitNoBand.
 int runInfo(const Arguments& arguments, std::ostream& out, std::ostream& err);
 
 }  // namespace qm::cli

@@ -35,7 +35,7 @@ Json bandObject(int index, const BandImage& band) {
     Json object;
     object["index"] = index;
     object["name"] = utf8(band.bandName());
-    object["path"] = utf8(band.path());
+    object["path"] = platform::utf8Path(band.path());
     for (const BandField& field : bandFields())
         object[field.jsonKey] = (band.*field.value)();
     return object;

@@ -71,25 +71,23 @@ bool fitsPng(const ImageView& view) {
     return bytes > 0 && bytes <= std::numeric_limits<int>::max() / 5 * 4;
 }
 
-bool writePng(const ImageView& view, const std::string& path) {
+platform::WriteFailure writePng(const ImageView& view, const std::string& path) {
     if (view.pixelCount() == 0 || !fitsPng(view))
-        return false;
+        return platform::WriteFailure::Other;
     std::vector<std::uint8_t> picture;
     try {
         picture = pictureTopDown(view);
     } catch (const std::bad_alloc&) {
-        return false;
+        return platform::WriteFailure::Other;
     }
-    platform::File file;
-    if (!file.open(path, platform::File::Mode::Write))
-        return false;
-    PngSink sink{&file, true};
     const int channels = channelsOf(view);
-    const bool encoded =
-        stbi_write_png_to_func(writeToFile, &sink, view.pixelsPerLine(), view.lineCount(), channels,
-                               picture.data(), view.pixelsPerLine() * channels) != 0;
-    const bool closed = file.close();
-    return encoded && sink.ok && closed;
+    return platform::replaceFile(path, [&](platform::File& file) {
+        PngSink sink{&file, true};
+        const bool encoded =
+            stbi_write_png_to_func(writeToFile, &sink, view.pixelsPerLine(), view.lineCount(),
+                                   channels, picture.data(), view.pixelsPerLine() * channels) != 0;
+        return encoded && sink.ok;
+    });
 }
 
 }  // namespace qm::cli

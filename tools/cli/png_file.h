@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "platform/platform.h"
 #include "view/image_view.h"
 
 namespace qm::cli {
@@ -17,8 +18,9 @@ bool isPngName(std::string_view path);
 // and its compressed form in memory, each under 2 GiB.
 bool fitsPng(const ImageView& view);
 
-// Writes the whole picture at full resolution. False when nothing is shown, it
-// does not fit, memory runs out or the file cannot be written.
-bool writePng(const ImageView& view, const std::string& path);
+// Writes the whole picture at full resolution, replacing the file only once the
+// new one is complete. None, or why not: Other when nothing is shown, it does not
+// fit or memory runs out.
+platform::WriteFailure writePng(const ImageView& view, const std::string& path);
 
 }  // namespace qm::cli

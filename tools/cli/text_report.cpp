@@ -7,6 +7,7 @@
 #include <sstream>
 #include <string_view>
 
+#include "platform/platform.h"
 #include "tools/cli/band_fields.h"
 #include "tools/cli/parse_result.h"
 
@@ -23,9 +24,13 @@ void writeLine(std::ostream& out, std::string_view caption, const Value& value,
     out << indent << std::left << std::setw(kCaptionWidth) << caption << ' ' << value << '\n';
 }
 
+std::string console(std::string_view programText) {
+    return platform::consoleTextFromAnsi(programText);
+}
+
 // A label text that may be empty; an empty one would leave its line looking cut off.
-std::string_view shown(const char* text) {
-    return (text == nullptr || *text == '\0') ? std::string_view("(none)") : text;
+std::string shown(const char* text) {
+    return (text == nullptr || *text == '\0') ? std::string("(none)") : console(text);
 }
 
 const char* formatCodeMeaning(int formatCode) {
@@ -46,12 +51,12 @@ const char* formatCodeMeaning(int formatCode) {
 void writeLabelPairs(std::ostream& out, const LabelFile& label) {
     writeLine(out, "Label pairs", static_cast<int>(label.entries().size()));
     for (const LabelEntry& entry : label.entries())
-        out << "  \"" << entry.name << "\" : \"" << entry.value << "\"\n";
+        out << "  \"" << console(entry.name) << "\" : \"" << console(entry.value) << "\"\n";
 }
 
 void writeBand(std::ostream& out, int index, const BandImage& band) {
-    out << "\nBand " << index << "  " << band.bandName() << '\n';
-    writeLine(out, "path", band.path(), "  ");
+    out << "\nBand " << index << "  " << console(band.bandName()) << '\n';
+    writeLine(out, "path", platform::consolePath(band.path()), "  ");
     for (const BandField& field : bandFields())
         writeLine(out, field.caption, (band.*field.value)(), "  ");
 }
@@ -85,7 +90,8 @@ void writeHistogram(std::ostream& out, const std::optional<Histogram>& histogram
 std::string textReport(const OpenedProduct& product, const BandHistograms& histograms) {
     std::ostringstream out;
     const ProductCatalog& catalog = product.catalog();
-    writeLine(out, "Label file", product.labelPath());
+    writeLine(out, "Label file", platform::consolePath(product.labelPath()));
+    writeLine(out, "Configuration", platform::consolePath(catalog.configurationPath()));
     writeLine(out, "Parse result",
               std::to_string(static_cast<int>(product.parseResult())) + " (" +
                   parseResultMeaning(product.parseResult()) + ")");
@@ -96,11 +102,15 @@ std::string textReport(const OpenedProduct& product, const BandHistograms& histo
     writeLine(out, "Format code",
               std::to_string(catalog.formatCode()) + " (" +
                   formatCodeMeaning(catalog.formatCode()) + ")");
-    writeLine(out, "File-name mask", catalog.fileNameMask());
+    writeLine(out, "File-name mask",
+              console(catalog.fileNameMask()) +
+                  (catalog.fileNameMaskConfigured() ? "" : " (no entry: every name)"));
     writeLine(out, "Discovery",
               product.discovered() ? "ran to its end"
                                    : "stopped (no format code, no product directory, "
                                      "no matching name or an unusable band)");
+    if (!catalog.headerPath().empty())
+        writeLine(out, "Fast-format header", platform::consolePath(catalog.headerPath()));
     writeLine(out, "Bands", catalog.bandCount());
     for (int i = 0; i < catalog.bandCount(); ++i) {
         writeBand(out, i, *catalog.band(i));

@@ -8,8 +8,10 @@
 
 namespace qm::cli {
 
-// The report in the program's own code page 932 bytes, lines ending in '\n'. With
-// histograms (one entry per band), each band's block ends in its histogram.
+// The report as this system's console shows it: program texts (label pairs, names)
+// converted for the console, paths spelled as the user spells them; lines end in
+// '\n'. With histograms (one entry per band), each band's block ends in its
+// histogram.
 std::string textReport(const OpenedProduct& product, const BandHistograms& histograms = {});
 
 }  // namespace qm::cli
