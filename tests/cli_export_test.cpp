@@ -563,29 +563,31 @@ TEST_F(CliExportTest, ExportOntoAFileOfTheProductIsRefused) {
 // code page on Windows): every product is written, and each line names the label
 // and the file exactly as the command line spelled them.
 TEST_F(CliExportTest, BatchExportBetweenJapaneseFoldersPrintsThePathsAsGiven) {
-#ifdef _WIN32
-    const std::string from = "\x93\xFC\x97\xCD";  // 入力
-    const std::string to = "\x8F\x6F\x97\xCD";    // 出力
-#else
-    const std::string from = utf8(u8"入力");
-    const std::string to = utf8(u8"出力");
-#endif
     namespace fs = std::filesystem;
-    fs::create_directory(dir_.native(to));
-    fs::create_directory(dir_.native(from));
+    const fs::path from = dir_.native() / fs::path(u8"入力");
+    const fs::path to = dir_.native() / fs::path(u8"出力");
+#ifdef _WIN32
+    const std::string root = dir_.native().string() + "\\";
+    const std::string given[] = {root + "\x93\xFC\x97\xCD\\", root + "\x8F\x6F\x97\xCD\\"};
+#else
+    const std::string root = dir_.native().string() + "/";
+    const std::string given[] = {root + utf8(u8"入力/"), root + utf8(u8"出力/")};
+#endif
+    fs::create_directory(from);
+    fs::create_directory(to);
     for (const char* part : {"SCENE01.LAB", "SCENE01", "SCENE02.LAB", "SCENE02"})
-        fs::copy(dir_.native(part), dir_.native(from + "/" + part), fs::copy_options::recursive);
-    const std::string first = dir_.native(from + "/SCENE01.LAB").string();
-    const std::string second = dir_.native(from + "/SCENE02.LAB").string();
-    const std::string folder = dir_.native(to).string() + "/";
+        fs::copy(dir_.native(part), from / part, fs::copy_options::recursive);
+    const std::string first = given[0] + "SCENE01.LAB";
+    const std::string second = given[0] + "SCENE02.LAB";
+    const std::string folder = given[1];
 
     const CliResult result = run({"export", first, second, "-o", folder, "--config",
                                   dir_.native("QMDATA.INI").string(), "--band", "1"});
     ASSERT_EQ(result.status, cli::kExitSuccess) << result.err;
     EXPECT_EQ(result.out, first + ": wrote " + folder + "SCENE01.bmp\n" + second + ": wrote " +
                               folder + "SCENE02.bmp\n");
-    EXPECT_EQ(bitmap(to + "/SCENE01.bmp").width(), kWidth);
-    EXPECT_EQ(bitmap(to + "/SCENE02.bmp").width(), kWidth);
+    EXPECT_EQ(Bitmap(to / "SCENE01.bmp").width(), kWidth);
+    EXPECT_EQ(Bitmap(to / "SCENE02.bmp").width(), kWidth);
 }
 
 TEST_F(CliExportTest, UsageErrorsExitWithTwo) {
