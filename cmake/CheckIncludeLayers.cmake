@@ -1,12 +1,12 @@
 # Fails when a folder of the core includes a header of a folder above it, or when
 # the portable core includes <windows.h>. The folders stand in this order, each
-# allowed to include itself and those before it: text, platform, paths, band,
-# product, view (view/gdi is the Windows part of view and may include <windows.h>).
+# allowed to include itself and those before it: text, geo, platform, paths,
+# band, product, view (view/gdi is the Windows part of view and may include <windows.h>).
 # Run as: cmake -DSOURCE_DIR=<project> [-DREPORT=<file.xml>] -P CheckIncludeLayers.cmake
 # REPORT names a test report in GoogleTest's XML form, one case, so that test.sh
 # counts this check with the test programs' cases.
 cmake_minimum_required(VERSION 3.20)
-set(layers text platform paths band product view)
+set(layers text geo platform paths band product view)
 set(project_folders ${layers} app tools tests fuzz bench res)
 set(failures "")
 
