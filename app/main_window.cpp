@@ -117,6 +117,7 @@ LRESULT MainWindow::onCommand(WPARAM wParam, LPARAM) {
         case IDM_APPLY_BAND_CHANGE:         applyBandChange(); break;
         case IDM_ZOOM_ACTUAL_SIZE:          zoomActualSize(); break;
         case IDM_LINK_LEVELS:               toggleLevelLink(); break;
+        case IDM_PRODUCT_INFO:              showProductInfo(); break;
     }
     // clang-format on
     return 0;

@@ -50,9 +50,10 @@ class MainWindow {
     // normal state and paints it. False when the window cannot be created.
     bool createWindow(HINSTANCE instance);
     LRESULT onClose();
-    // Opens a label file as the open command does after its dialog: the product is
-    // read and the band choosers refilled; when it has no band, a box says why.
-    void openLabelFile(const char* labelPath);
+    // Opens a label file or a Landsat 7 header as the open command does after its
+    // dialog: the product is read and the band choosers refilled; when it has no
+    // band, a box says why.
+    void openProductPath(const char* path);
     // Opens the label file that the program's command line names, if it names one.
     void openFromCommandLine(const char* commandLine);
 
@@ -133,6 +134,7 @@ class MainWindow {
     void applyInputLevels();
     void applyBandChange();
     void toggleLevelLink();
+    void showProductInfo();
 
     // Parts of the commands.
     LabelParseResult readProduct(const char* labelPath);

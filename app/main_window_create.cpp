@@ -7,6 +7,7 @@
 #include "app/control_ids.h"
 #include "app/controls.h"
 #include "app/toolbar.h"
+#include "res/resource.h"
 #include "view/gdi/panel_layout.h"
 
 namespace qm {
@@ -17,6 +18,8 @@ LRESULT MainWindow::onCreate(HWND window) {
     window_ = window;
     instance_ = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(window, GWLP_HINSTANCE));
     threeBandMode();
+    // Nothing is open yet, so there is nothing to tell of.
+    EnableMenuItem(GetMenu(window_), IDM_PRODUCT_INFO, MF_BYCOMMAND | MF_GRAYED);
     InitCommonControls();
     for (int channel = 0; channel < ImageView::kChannelCount; ++channel)
         createChannelControls(channel);

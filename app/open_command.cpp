@@ -9,17 +9,13 @@
 #include "platform/platform.h"
 #include "product/no_band_reason.h"
 #include "product/open_product.h"
+#include "res/resource.h"
 #include "view/texts.h"
 
 namespace qm {
 namespace {
 
 constexpr DWORD kPathCapacity = platform::kMaxPath;
-
-// The viewer's messages are program texts already, paths included.
-std::string asItStands(std::string_view text) {
-    return std::string(text);
-}
 
 }  // namespace
 
@@ -32,15 +28,15 @@ void MainWindow::openProduct() {
     path[0] = '\0';
     LabelFileChooser chooser;
     if (chooser.choose(window_, path.get(), kPathCapacity))
-        openLabelFile(path.get());
+        openProductPath(path.get());
 }
 
 // What the open command does with the label file chosen in its dialog; the command
 // line and a dropped file come the same way.
-void MainWindow::openLabelFile(const char* labelPath) {
+void MainWindow::openProductPath(const char* labelPath) {
     const LabelParseResult parseResult = readProduct(labelPath);
-    discoverProductBands(*label_, *catalog_);
     fillBandChoosers();
+    EnableMenuItem(GetMenu(window_), IDM_PRODUCT_INFO, MF_BYCOMMAND | MF_ENABLED);
     explainNoBand(parseResult);
 }
 
@@ -51,7 +47,7 @@ LabelParseResult MainWindow::readProduct(const char* labelPath) {
     view_->setChannels(nullptr, nullptr, nullptr);
     startScrollingAgain(0, 0);
     InvalidateRect(window_, nullptr, TRUE);
-    return readProductLabel(labelPath, *label_, *catalog_);
+    return openProductFile(labelPath, *label_, *catalog_);
 }
 
 void MainWindow::fillBandChoosers() {
@@ -70,8 +66,8 @@ void MainWindow::fillBandChoosers() {
 // Users meet this first: a product whose format the configuration lacks. The box
 // names what to change.
 void MainWindow::explainNoBand(LabelParseResult parseResult) {
-    const std::optional<std::string> reason = noBandReason(
-        parseResult, *catalog_, texts::kNoBandTemplates, MessageSpelling{asItStands, asItStands});
+    const std::optional<std::string> reason =
+        noBandReason(parseResult, *catalog_, texts::kNoBandTemplates, verbatimSpelling());
     if (reason)
         showError(texts::kNoBandFound + *reason);
 }

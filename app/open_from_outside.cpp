@@ -1,6 +1,6 @@
-// A label file that comes from outside the program: named on its command line (as a
-// file association starts it) or dropped on its window. It opens as if chosen in
-// the open dialog.
+// A label file or a Landsat 7 header that comes from outside the program: named on
+// its command line (as a file association starts it) or dropped on its window. It
+// opens as if chosen in the open dialog.
 #include <windows.h>
 
 #include <shellapi.h>
@@ -8,8 +8,8 @@
 #include <optional>
 #include <string>
 
-#include "app/label_path.h"
 #include "app/main_window.h"
+#include "app/product_path.h"
 #include "platform/platform.h"
 
 namespace qm {
@@ -34,14 +34,14 @@ std::optional<std::string> singleDroppedFile(HDROP drop) {
 // (no band found) runs under the guard like a command's.
 void MainWindow::openFromCommandLine(const char* commandLine) {
     const std::optional<std::string> path =
-        labelPathFromCommandLine(commandLine ? commandLine : "");
+        productPathFromCommandLine(commandLine ? commandLine : "");
     if (!path)
         return;
     const std::string full = platform::fullPath(platform::fromNativePath(*path));
     if (full.empty())
         return;
     const ModalGuard::Hold opening = modal_.hold();
-    openLabelFile(full.c_str());
+    openProductPath(full.c_str());
 }
 
 // A drop while a command waits in its dialog or message box is ignored like a
@@ -50,10 +50,10 @@ void MainWindow::openFromCommandLine(const char* commandLine) {
 LRESULT MainWindow::onDropFiles(WPARAM drop) {
     const std::optional<std::string> path = singleDroppedFile(reinterpret_cast<HDROP>(drop));
     DragFinish(reinterpret_cast<HDROP>(drop));
-    if (!path || !isLabelPath(*path) || modal_.held())
+    if (!path || !isProductPath(*path) || modal_.held())
         return 0;
     const ModalGuard::Hold opening = modal_.hold();
-    openLabelFile(path->c_str());
+    openProductPath(path->c_str());
     return 0;
 }
 

@@ -3,15 +3,18 @@
 #pragma once
 
 #include "product/no_band_reason.h"
+#include "product/product_facts.h"
 
 namespace qm::texts {
 
 // First item of every band chooser: show nothing in this channel.
 inline constexpr char kNoBand[] = "表示しない";
 
-// The open dialog: one filter pair (description, pattern, and the closing empty
-// text) and its title.
-inline constexpr char kLabelFilter[] = "LABファイル(*.LAB)\0*.LAB\0";
+// The open dialog: two filter pairs (description, pattern), the label files first
+// and chosen at the start, then the Landsat 7 headers that open a scene without a
+// label, and the closing empty text; and its title.
+inline constexpr char kLabelFilter[] =
+    "LABファイル(*.LAB)\0*.LAB\0Landsat 7 ヘッダ(L7*_H??.FST)\0L7*_H??.FST\0";
 inline constexpr char kOpenTitle[] = "LABファイルを選択してください。";
 
 // The save dialog.
@@ -33,6 +36,49 @@ inline constexpr char kSaveKeptOld[] = "保存先のファイルは元のまま�
 // The save command never writes over a file of the open product; the path follows.
 inline constexpr char kSaveOverProduct[] =
     "開いているプロダクトのファイルには保存できません。別の名前を指定してください:\n";
+
+// Product information's section titles and captions.
+inline const FactWords kFactWords = {
+    .sections = {"ラベル", "シーン", "処理", "投影", "太陽", "バンド", "見つからないファイル"},
+    .captions =
+        {
+            "",
+            "衛星",
+            "センサー",
+            "パス/ロウ",
+            "観測日",
+            "リクエストID",
+            "プロダクトの種類",
+            "プロダクトの大きさ",
+            "処理の種類",
+            "リサンプリング",
+            "センサーモード",
+            "ルック角",
+            "画素の大きさ (m)",
+            "画素あたりのビット数",
+            "リビジョン",
+            "ヘッダファイル",
+            "地図投影",
+            "ゾーン",
+            "楕円体",
+            "測地系",
+            "左上",
+            "右上",
+            "右下",
+            "左下",
+            "中心",
+            "方位角",
+            "オフセット",
+            "太陽高度 (度)",
+            "太陽方位角 (度)",
+            "",
+            "画素数 x ライン数",
+            "ファイルの大きさ (バイト)",
+            "バイアス",
+            "ゲイン",
+            "見つからない",
+        },
+};
 
 // An opened product without a band: this text, then the reason.
 inline constexpr char kNoBandFound[] = "バンドが見つかりませんでした。\n\n";
@@ -56,6 +102,8 @@ inline const NoBandTemplates kNoBandTemplates = {
         "プロダクトフォルダにファストフォーマットのヘッダ L7*_HRF.FST がありません:\n%d",
     .headerUnreadable = "ファストフォーマットのヘッダを読み込めないか、ヘッダが短すぎます:\n%h",
     .bandRefused = "最初に合ったファイルがバンドとして読めません:\n%b\n",
+    .sceneHeaderUnreadable = "ヘッダを読み込めません:\n%h",
+    .sceneFilesMissing = "ヘッダが示すバンドファイルがフォルダにひとつもありません:\n%d",
     .refusals =
         {
             "パスが長すぎます（259バイトまで）。",

@@ -5,6 +5,7 @@
 #include <limits>
 #include <new>
 #include <optional>
+#include <utility>
 
 #include "band/bottom_up_reading.h"
 #include "band/row_count_worker.h"
@@ -234,6 +235,14 @@ std::optional<BandRefusal> BandImage::readGeometry(BandFormat format, const std:
         return readRecordGeometry(configPath, section);
     geometry_ = fastFormatGeometry(key, headerPixels, headerLines);
     return std::nullopt;
+}
+
+void BandImage::setSceneGeometry(std::string displayName, int pixelsPerLine, int lineCount) {
+    bandName_ = std::move(displayName);
+    geometry_ = Geometry{};
+    geometry_.recordLength = pixelsPerLine;
+    geometry_.lineCount = lineCount;
+    geometry_.pixelsPerLine = pixelsPerLine;
 }
 
 void BandImage::readDisplayName(const std::string& configPath, const std::string& section,

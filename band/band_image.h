@@ -78,6 +78,11 @@ class BandImage {
                                             const char* satellite, const char* sensor,
                                             int headerPixels, int headerLines);
 
+    // A band of a scene opened by its header, which states the band's size itself:
+    // raw lines of pixelsPerLine bytes, lineCount of them (as they stand, even 0),
+    // shown under the given name.
+    void setSceneGeometry(std::string displayName, int pixelsPerLine, int lineCount);
+
     // The record-format geometry, with framing positions from the given section of
     // the given configuration file. Refused when the file cannot be read, is shorter
     // than 12 bytes or than one record, states no positive record length, or the

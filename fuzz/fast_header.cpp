@@ -1,17 +1,21 @@
-// Arbitrary bytes as a fast-format header: its two numbers read from memory and
-// from the header file in a product directory, which must agree, then the geometry
-// of an ordinary band and of the doubled BAND80 band.
+// Arbitrary bytes as a fast-format header: the whole header read by its labels (from
+// a buffer of exactly the input's size, so a read past its end trips the sanitizer),
+// alike with LF and CR LF line ends and parsed without any; its two numbers read
+// from memory and from the header file in a product directory, which must agree,
+// then the geometry of an ordinary band and of the doubled BAND80 band.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <limits>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "band/band_image.h"
 #include "fuzz/support/fuzz_folder.h"
 #include "fuzz/support/require.h"
 #include "platform/platform.h"
+#include "product/fast_header.h"
 #include "product/product_catalog.h"
 
 namespace qm::fuzz {
@@ -39,6 +43,37 @@ void measure(const char* fileName, int headerPixels, int headerLines, std::int64
     require(band.firstPixelOffset() == 0 && band.trailingBytes() == 0, "no framing");
 }
 
+// The text with every line end written as CR LF, and with no line ends at all.
+std::string withCrLf(std::string_view text) {
+    std::string result;
+    for (const char c : text)
+        result += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    return result;
+}
+
+FastHeader parseExactly(std::string_view text) {
+    const std::vector<char> bytes(text.begin(), text.end());
+    return parseFastHeader(std::string_view(bytes.data(), bytes.size()));
+}
+
+void readWholeHeader(std::string_view bytes) {
+    const FastHeader asGiven = parseExactly(bytes);
+    const std::string text = platform::textFromBytes(bytes);
+    require(parseExactly(withCrLf(text)) == asGiven, "CR LF line ends read as LF ones");
+    std::string unended = text;
+    std::replace(unended.begin(), unended.end(), '\n', ' ');
+    const FastHeader flat = parseExactly(unended);
+    require(flat.calibrations.size() <= unended.size(), "calibrations come from the text");
+    for (const auto* header : {&asGiven, &flat}) {
+        require(!header->projectionParameters ||
+                    header->projectionParameters->size() == FastHeader::kProjectionParameterCount,
+                "fifteen projection parameters or none");
+        require(!header->acquisitionDate || (header->acquisitionDate->month >= 1 &&
+                                            header->acquisitionDate->month <= 12),
+                "a date is a calendar date");
+    }
+}
+
 }  // namespace
 }  // namespace qm::fuzz
 
@@ -52,6 +87,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     using namespace qm;
     using fuzz::require;
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    fuzz::readWholeHeader(bytes);
     int headerPixels = 0;
     int headerLines = 0;
     const bool parsed =

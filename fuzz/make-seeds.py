@@ -161,7 +161,12 @@ def profile_seeds(config):
 
 
 def fast_header_seeds(samples):
-    write("fast_header", "sample-header", (samples / "SYN7FAST" / "L71SYN7_HRF.FST").read_bytes())
+    for kind in ("HRF", "HTM", "HPN"):
+        header = (samples / "SYN7FAST" / ("L71SYN7_" + kind + ".FST")).read_bytes()
+        write("fast_header", "sample-header" + ("" if kind == "HRF" else "-" + kind.lower()), header)
+    lf = (samples / "SYN7FAST" / "L71SYN7_HRF.FST").read_bytes().replace(b"\r\n", b"\n")
+    write("fast_header", "sample-header-lf", lf)
+    write("fast_header", "sample-header-unended", lf.replace(b"\n", b" "))
     cases = {
         "numbers-512-480": fast_header(b"512 ", b"480 "),
         "numbers-crlf": fast_header(b"512 ", b"480 ", b"\r\n"),

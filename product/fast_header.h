@@ -17,6 +17,8 @@ struct HeaderDate {
     int year = 0;
     int month = 0;
     int day = 0;
+
+    bool operator==(const HeaderDate&) const = default;
 };
 
 // A band's calibration: its radiance is bias + gain x value, in W/(m2 sr um).
@@ -25,6 +27,7 @@ struct BandCalibration {
     double gain = 0.0;
 
     double radiance(int value) const { return bias + gain * value; }
+    bool operator==(const BandCalibration&) const = default;
 };
 
 // A corner (or the centre) of the picture as the geometric record gives it.
@@ -33,6 +36,8 @@ struct HeaderCorner {
     std::optional<double> latitude;   // decimal degrees, north positive
     std::optional<double> easting;    // metres, as written
     std::optional<double> northing;   // metres
+
+    bool operator==(const HeaderCorner&) const = default;
 };
 
 struct FastHeader {
@@ -81,6 +86,8 @@ struct FastHeader {
     std::optional<double> orientationAngle;
     std::optional<double> sunElevation;
     std::optional<double> sunAzimuth;
+
+    bool operator==(const FastHeader&) const = default;
 };
 
 // The header's fields from its bytes as the file holds them. Reads nothing outside

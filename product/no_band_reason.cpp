@@ -87,6 +87,10 @@ const char* stopTemplate(DiscoveryStop stop, const NoBandTemplates& templates) {
             return templates.headerUnreadable;
         case DiscoveryStop::BandRefused:
             return templates.bandRefused;
+        case DiscoveryStop::SceneHeaderUnreadable:
+            return templates.sceneHeaderUnreadable;
+        case DiscoveryStop::SceneFilesMissing:
+            return templates.sceneFilesMissing;
         case DiscoveryStop::NotRun:
         case DiscoveryStop::Completed:
         case DiscoveryStop::TooManyBands:
@@ -100,7 +104,15 @@ bool maskMatters(DiscoveryStop stop) {
     return stop == DiscoveryStop::NoMatchingFile || stop == DiscoveryStop::BandRefused;
 }
 
+std::string asItStands(std::string_view text) {
+    return std::string(text);
+}
+
 }  // namespace
+
+MessageSpelling verbatimSpelling() {
+    return MessageSpelling{asItStands, asItStands};
+}
 
 std::optional<std::string> noBandReason(LabelParseResult parseResult, const ProductCatalog& catalog,
                                         const NoBandTemplates& templates,

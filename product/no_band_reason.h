@@ -35,6 +35,10 @@ struct NoBandTemplates {
     const char* headerUnreadable;
     // Followed by the refusal's own template.
     const char* bandRefused;
+    // A scene opened by its header (%h): the header cannot be read, or none of the
+    // files its headers name is in its folder (%d).
+    const char* sceneHeaderUnreadable;
+    const char* sceneFilesMissing;
     // One per BandRefusal, in its order.
     std::array<const char*, 6> refusals;
 };
@@ -45,6 +49,10 @@ struct MessageSpelling {
     std::string (*path)(std::string_view);
     std::string (*text)(std::string_view);
 };
+
+// Paths and texts as they stand: what the viewer, whose messages are program
+// texts, writes.
+MessageSpelling verbatimSpelling();
 
 // The reason, or nothing when the catalogue holds a band.
 std::optional<std::string> noBandReason(LabelParseResult parseResult, const ProductCatalog& catalog,

@@ -23,10 +23,21 @@ LabelParseResult readProductLabel(const std::string& labelPath, LabelFile& label
 // its texts) and discovers the bands. True when discovery ran to its end.
 bool discoverProductBands(const LabelFile& label, ProductCatalog& catalog);
 
-// A product opened by both halves, with what they gave.
+// Whether the path names a Landsat 7 header (L7*_H??.FST), which opens a scene
+// without a label, rather than a label file.
+bool opensScene(std::string_view path);
+
+// Opens the product the path names, a label or a Landsat 7 header: the label is
+// parsed and the bands discovered, or the label emptied and the scene opened. The
+// label's parse result (Ok for a scene).
+LabelParseResult openProductFile(const std::string& path, LabelFile& label,
+                                 ProductCatalog& catalog);
+
+// A product opened by its label or header, with what that gave.
 class OpenedProduct {
   public:
-    // Reads the configuration file at configurationPath.
+    // Reads the configuration file at configurationPath. labelPath may name a
+    // Landsat 7 header instead.
     OpenedProduct(std::string labelPath, std::string configurationPath);
     OpenedProduct(const OpenedProduct&) = delete;
     OpenedProduct& operator=(const OpenedProduct&) = delete;

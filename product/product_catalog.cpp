@@ -1,18 +1,18 @@
 #include "product/product_catalog.h"
 
+#include <algorithm>
+#include <cstdio>
 #include <new>
 #include <utility>
 
 #include "paths/paths.h"
 #include "platform/platform.h"
+#include "product/texts.h"
 #include "text/ascii.h"
 #include "text/decimal.h"
 
 namespace qm {
 namespace {
-
-constexpr std::size_t kHeaderPixelsOffset = 842;
-constexpr std::size_t kHeaderLinesOffset = 864;
 
 constexpr char kLogicalFormatSection[] = "Logical Format";
 constexpr char kFileNameMaskSection[] = "FileNameMask";
@@ -43,12 +43,82 @@ bool ProductCatalog::reset(std::string_view labelPath) {
 
 void ProductCatalog::clear() {
     bands_.clear();
+    bandFacts_.clear();
     formatCode_ = 0;
     fileNameMaskConfigured_ = false;
     labelPath_.clear();
-    headerPath_.clear();
+    isScene_ = false;
+    headers_.clear();
+    missingFiles_.clear();
     outcome_ = DiscoveryOutcome{};
     satellite_ = sensor_ = logicalFormat_ = "";
+    sceneSatellite_.clear();
+    sceneSensor_.clear();
+}
+
+std::string ProductCatalog::productDirectory() const {
+    return isScene_ ? directoryOf(labelPath_) : productDirectoryOf(labelPath_);
+}
+
+const BandFacts& ProductCatalog::bandFacts(int index) const {
+    static const BandFacts kNone;
+    if (index < 0 || index >= bandCount())
+        return kNone;
+    return bandFacts_[static_cast<std::size_t>(index)];
+}
+
+bool ProductCatalog::openScene(const std::string& headerPath) {
+    clear();
+    labelPath_ = headerPath;
+    isScene_ = true;
+    std::optional<LandsatScene> scene = readLandsatScene(headerPath);
+    if (!scene)
+        return stop(DiscoveryStop::SceneHeaderUnreadable, headerPath);
+    headers_ = std::move(scene->headers);
+    formatCode_ = static_cast<int>(BandFormat::Fast);
+    const FastHeader& first = headers_.front().header;
+    sceneSatellite_ = first.satellite.value_or("");
+    sceneSensor_ = first.sensor.value_or("");
+    satellite_ = sceneSatellite_.c_str();
+    sensor_ = sceneSensor_.c_str();
+    for (const SceneBand& band : scene->bands) {
+        if (band.path.empty()) {
+            missingFiles_.push_back(band.fileName);
+            continue;
+        }
+        if (bandCount() >= kMaxBands)
+            return stop(DiscoveryStop::TooManyBands);
+        bands_.push_back(sceneBand(band));
+        bandFacts_.push_back({band.headerIndex, band.calibration});
+    }
+    return stop(bands_.empty() ? DiscoveryStop::SceneFilesMissing : DiscoveryStop::Completed);
+}
+
+std::unique_ptr<BandImage> ProductCatalog::sceneBand(const SceneBand& band) const {
+    const FastHeader& header = headers_[band.headerIndex].header;
+    auto image = std::make_unique<BandImage>();
+    image->setPath(band.path);
+    image->setSceneGeometry(sceneBandName(band), header.pixelsPerLine.value_or(0),
+                            header.linesPerBand.value_or(0));
+    return image;
+}
+
+// The name the configuration gives the band's key ("BAND61") in the section of the
+// header's satellite and sensor; else the band's number; else the file name.
+std::string ProductCatalog::sceneBandName(const SceneBand& band) const {
+    const FastHeader& header = headers_[band.headerIndex].header;
+    const std::string section = header.satellite.value_or("") + header.sensor.value_or("");
+    char key[16];
+    std::snprintf(key, sizeof key, "BAND%02d", band.code % 100);
+    const std::string configured = platform::profileString(configurationPath_, section, key, "*",
+                                                           BandImage::kNameBufferSize - 1);
+    if (configured != "*")
+        return configured;
+    for (const texts::SceneBandName& named : texts::kSceneBandNames) {
+        if (named.code == band.code)
+            return named.name;
+    }
+    return platform::programTextFromPath(lastPathComponent(band.path));
 }
 
 void ProductCatalog::readConfiguration(const char* satellite, const char* sensor,
@@ -117,9 +187,9 @@ bool ProductCatalog::discoverBands() {
 bool ProductCatalog::readHeaderForDiscovery(HeaderNumbers& header) {
     if (readFastFormatHeader(header.pixels, header.lines))
         return true;
-    if (headerPath_.empty())
+    if (headers_.empty())
         return stop(DiscoveryStop::NoFastFormatHeader);
-    return stop(DiscoveryStop::HeaderUnreadable, headerPath_);
+    return stop(DiscoveryStop::HeaderUnreadable, headers_.front().path);
 }
 
 BandImage* ProductCatalog::band(int index) const {
@@ -136,7 +206,22 @@ bool ProductCatalog::addBand(const std::string& path, const HeaderNumbers& heade
     if (!band)
         return stop(DiscoveryStop::BandRefused, path, refusal);
     bands_.push_back(std::move(band));
+    bandFacts_.push_back(headerFactsOf(path));
     return true;
+}
+
+BandFacts ProductCatalog::headerFactsOf(const std::string& bandPath) const {
+    if (headers_.empty())
+        return {};
+    const std::string fileName = lastPathComponent(bandPath);
+    const FastHeader& header = headers_.front().header;
+    const bool named =
+        std::any_of(header.fileNames.begin(), header.fileNames.end(), [&](const std::string& name) {
+            return name.size() == fileName.size() && endsWithAsciiNoCase(name, fileName);
+        });
+    if (!named)
+        return {};
+    return {std::size_t{0}, calibrationFor(header, fileName)};
 }
 
 std::unique_ptr<BandImage> ProductCatalog::createBand(const std::string& path,
@@ -162,8 +247,10 @@ std::unique_ptr<BandImage> ProductCatalog::createBand(const std::string& path,
     return band;
 }
 
+// The header's two numbers come from its offsets; the rest of it, read by its
+// labels, gives the product's facts and the bands' calibrations.
 bool ProductCatalog::readFastFormatHeader(int& headerPixels, int& headerLines) {
-    headerPath_.clear();
+    headers_.clear();
     const std::string directory = productDirectory();
     if (directory.empty())
         return false;
@@ -172,17 +259,23 @@ bool ProductCatalog::readFastFormatHeader(int& headerPixels, int& headerLines) {
     if (names.empty())
         return false;
 
-    headerPath_ = directory + names.front();
-    std::string text;
-    if (!platform::readTextFile(headerPath_, text))
+    const std::string path = directory + names.front();
+    std::vector<std::uint8_t> bytes;
+    if (!platform::readFileBytes(path, bytes)) {
+        headers_.push_back({path, FastHeader{}});
         return false;
-    return parseFastFormatHeader(text, headerPixels, headerLines);
+    }
+    const std::string_view raw(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    headers_.push_back({path, parseFastHeader(raw)});
+    return parseFastFormatHeader(platform::textFromBytes(raw), headerPixels, headerLines);
 }
 
 bool ProductCatalog::holdsFile(const std::string& path) const {
     if (path.empty())
         return false;
-    std::vector<const std::string*> files = {&labelPath_, &headerPath_, &configurationPath_};
+    std::vector<const std::string*> files = {&labelPath_, &configurationPath_};
+    for (const SceneHeader& header : headers_)
+        files.push_back(&header.path);
     for (const auto& band : bands_)
         files.push_back(&band->path());
     for (const std::string* file : files) {

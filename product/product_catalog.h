@@ -11,8 +11,16 @@
 #include "paths/paths.h"
 #include "platform/platform.h"
 #include "product/discovery_outcome.h"
+#include "product/fast_header.h"
+#include "product/landsat_scene.h"
 
 namespace qm {
+
+// What the headers say of one band of the catalogue.
+struct BandFacts {
+    std::optional<std::size_t> headerIndex;  // into headers(); none when no header names it
+    std::optional<BandCalibration> calibration;
+};
 
 class ProductCatalog {
   public:
@@ -28,9 +36,16 @@ class ProductCatalog {
     ProductCatalog(const ProductCatalog&) = delete;
     ProductCatalog& operator=(const ProductCatalog&) = delete;
 
-    // Empties the catalogue and remembers the label file's full path. An empty path
-    // is refused and changes nothing (the bands held stay).
+    // Empties the catalogue and remembers the label file's path. An empty path is
+    // refused and changes nothing (the bands held stay).
     bool reset(std::string_view labelPath);
+
+    // Opens a Landsat 7 scene by one of its headers, with no label: the bands every
+    // header of the scene names whose file is in the folder, in band order, each
+    // with its own header's size and named from the configuration's band-layout
+    // section of the header's satellite and sensor (BANDnn), else by its number.
+    // True when the scene has a band; outcome() says why not otherwise.
+    bool openScene(const std::string& headerPath);
     // Drops every band, the label path, the header path, the format code and the
     // name texts.
     void clear();
@@ -54,24 +69,32 @@ class ProductCatalog {
     bool readFastFormatHeader(int& headerPixels, int& headerLines);
 
     // Whether writing to the path would overwrite a file of the open product: its
-    // label, its fast-format header, a band file or the configuration file in use.
+    // label, its fast-format headers, a band file or the configuration file in use.
     bool holdsFile(const std::string& path) const;
 
     int bandCount() const { return static_cast<int>(bands_.size()); }
     // The band in that slot, or null when the index is out of range.
     BandImage* band(int index) const;
 
+    // What the headers say of the band in that slot.
+    const BandFacts& bandFacts(int index) const;
+
     int formatCode() const { return formatCode_; }
     const std::string& fileNameMask() const { return fileNameMask_; }
     // Whether the configuration has a mask for the logical format ("*" stands in
     // when it has none).
     bool fileNameMaskConfigured() const { return fileNameMaskConfigured_; }
+    // The label, or the header a scene was opened by.
     const std::string& labelPath() const { return labelPath_; }
+    bool isScene() const { return isScene_; }
     const std::string& configurationPath() const { return configurationPath_; }
-    // The product directory as the label path gives it; empty when it gives none.
-    std::string productDirectory() const { return productDirectoryOf(labelPath_); }
-    // The fast-format header the last discovery read; empty when it read none.
-    const std::string& headerPath() const { return headerPath_; }
+    // Where the band files lie: the label path's product directory, or the folder
+    // of a scene's headers; empty when the label path gives none.
+    std::string productDirectory() const;
+    // The fast-format headers read: a label product's L7*_HRF.FST, a scene's own.
+    const std::vector<SceneHeader>& headers() const { return headers_; }
+    // The files a scene's headers name that its folder lacks.
+    const std::vector<std::string>& missingFiles() const { return missingFiles_; }
     const DiscoveryOutcome& outcome() const { return outcome_; }
     const char* satellite() const { return satellite_; }
     const char* sensor() const { return sensor_; }
@@ -97,6 +120,11 @@ class ProductCatalog {
     // The band at the path, or null with the reason it is none.
     std::unique_ptr<BandImage> createBand(const std::string& path, const HeaderNumbers& header,
                                           BandRefusal& refusal) const;
+    // What the label product's header says of the band file.
+    BandFacts headerFactsOf(const std::string& bandPath) const;
+    // A scene's band under its configured or numbered name.
+    std::unique_ptr<BandImage> sceneBand(const SceneBand& band) const;
+    std::string sceneBandName(const SceneBand& band) const;
 
     std::string configurationPath_;
     const char* satellite_ = "";
@@ -106,10 +134,21 @@ class ProductCatalog {
     std::string fileNameMask_;
     bool fileNameMaskConfigured_ = false;
     std::string labelPath_;
-    std::string headerPath_;
+    bool isScene_ = false;
+    // A scene's satellite and sensor, owned here: it has no label to borrow them from.
+    std::string sceneSatellite_;
+    std::string sceneSensor_;
+    std::vector<SceneHeader> headers_;
+    std::vector<std::string> missingFiles_;
     DiscoveryOutcome outcome_;
     std::vector<std::unique_ptr<BandImage>> bands_;
+    std::vector<BandFacts> bandFacts_;  // one per band
 };
+
+// Where a label product's fast-format header states its pixels per line and its line
+// count, in its text with every line end counted as one character.
+inline constexpr std::size_t kHeaderPixelsOffset = 842;
+inline constexpr std::size_t kHeaderLinesOffset = 864;
 
 // The fast-format header's two numbers, taken from its text (line ends counted as
 // one character): pixels per line at offset 842, line count at offset 864. False

@@ -20,6 +20,11 @@
 #define IDM_APPLY_BAND_CHANGE 40016
 #define IDM_ZOOM_ACTUAL_SIZE 40017
 #define IDM_LINK_LEVELS 40021
+#define IDM_PRODUCT_INFO 40034
+
+// Product information: a dialog with one read-only text.
+#define IDD_PRODUCT_INFO 200
+#define IDC_PRODUCT_INFO_TEXT 201
 
 // The toolbar's six 24 x 24 pictures side by side, 8 bits per pixel.
 #define IDB_TOOLBAR 110

@@ -203,6 +203,7 @@ class CliExportTest : public testing::Test {
         dir_.writeFile("QMDATA.INI", kConfiguration);
         writeRecordProduct();
         writeFastProduct();
+        writeScene();
     }
     void TearDown() override { platform::setCurrentDirectory(startDirectory_); }
 
@@ -244,6 +245,20 @@ class CliExportTest : public testing::Test {
                            fastBandFile(bandLines(b)));
     }
 
+    // SCENE04, a Landsat 7 scene without a label: its header names the same band
+    // files as SCENE02's.
+    void writeScene() const {
+        dir_.writeFile("SCENE04/L71SCN_HRF.FST",
+                       test::landsatHeader({"PIXELS PER LINE =" + std::to_string(kWidth) +
+                                                " LINES PER BAND =" + std::to_string(kHeight),
+                                            "FILENAME =SCENE_B10.FST FILENAME =SCENE_B20.FST",
+                                            "FILENAME =SCENE_B30.FST"},
+                                           {}, {}));
+        for (int b = 1; b <= 3; ++b)
+            dir_.writeFile("SCENE04/SCENE_B" + std::to_string(b) + "0.FST",
+                           fastBandFile(bandLines(b)));
+    }
+
     Bitmap bitmap(std::string_view name) const { return Bitmap(dir_.native(name)); }
     bool exists(std::string_view name) const { return std::filesystem::exists(dir_.native(name)); }
 
@@ -258,6 +273,7 @@ TEST_F(CliExportTest, SingleBandGivesGreyRowsBottomUp) {
     } cases[] = {
         {"SCENE01.LAB", "2"},
         {"SCENE02.LAB", "SCENE_B20.FST"},
+        {"SCENE04/L71SCN_HRF.FST", "2"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.label);

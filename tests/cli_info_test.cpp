@@ -408,6 +408,49 @@ TEST_F(CliInfoTest, StatsInPlainTextListTablesSixteenValuesALine) {
         EXPECT_NE(block.find(text), std::string::npos) << text << "\n" << block;
 }
 
+// A Landsat 7 scene without a label: its header is opened directly, and the report
+// gives the header's facts, numbers as numbers.
+TEST_F(CliInfoTest, BareHeaderReportsTheScenesFacts) {
+    const std::string hrf = dir_.writeFile(
+        "L71118038_03819991201_HRF.FST",
+        test::landsatHeader(
+            {"REQ ID =0119910170011_00001 LOC =118/0380000 ACQUISITION DATE =19991201",
+             "SATELLITE =LANDSAT7  SENSOR =ETM+", "PIXELS PER LINE =4 LINES PER BAND =3",
+             "FILENAME =L71118038_03819991201_B10.FST FILENAME =L71118038_03819991201_B20.FST"},
+            {"GAINS AND BIASES IN ASCENDING BAND NUMBER ORDER", "-6.2 0.786", "-6.4 0.817"},
+            {"GEOMETRIC DATA MAP PROJECTION =UTM  ELLIPSOID =WGS84  DATUM =WGS84",
+             "USGS MAP ZONE =50", "UL =1200351.5338E 323017.9373N 225195.000 3608595.000",
+             "SUN ELEVATION ANGLE =36.3 SUN AZIMUTH ANGLE =149.3"}));
+    dir_.writeFile("L71118038_03819991201_B10.FST", std::string(12, 'p'));
+
+    const CliResult result = run({"info", hrf, "--config", dir_.path("QMDATA.INI"), "--json"});
+    ASSERT_EQ(result.status, cli::kExitBandsFound) << result.err;
+    const json report = json::parse(result.out);
+    ASSERT_EQ(report["bands"].size(), 1u);
+    EXPECT_EQ(report["bands"][0]["name"], utf8(u8"バンド1"));
+    EXPECT_EQ(report["bands"][0]["bias"], -6.2);
+    const json& header = report["header"];
+    EXPECT_EQ(header["satellite"], "LANDSAT7");
+    EXPECT_EQ(header["path"], 118);
+    EXPECT_EQ(header["row"], 38);
+    EXPECT_EQ(header["acquisitionDate"], "1999-12-01");
+    EXPECT_EQ(header["pixelsPerLine"], 4);
+    EXPECT_EQ(header["mapZone"], 50);
+    EXPECT_EQ(header["sunAzimuth"], 149.3);
+    EXPECT_EQ(header["corners"]["upperLeft"]["easting"], 225195.0);
+    EXPECT_EQ(header["bands"][1], json::parse(R"({"file": "L71118038_03819991201_B20.FST",
+                                                   "bias": -6.4, "gain": 0.817})"));
+    EXPECT_FALSE(header.contains("pixelSize"));  // absent, not 0
+    EXPECT_EQ(report["missingFiles"], json::array({"L71118038_03819991201_B20.FST"}));
+
+    const CliResult text = run({"info", hrf, "--config", dir_.path("QMDATA.INI")});
+    for (const char* line :
+         {"[Scene]", "  satellite : LANDSAT7", "  path/row : 118/038",
+          "  acquisition date : 1999-12-01", "  zone : 50", "  sun azimuth (deg) : 149.3",
+          "  missing : L71118038_03819991201_B20.FST", "  bias                 -6.2"})
+        EXPECT_NE(text.out.find(line), std::string::npos) << line << "\n" << text.out;
+}
+
 TEST_F(CliInfoTest, RelativePathsCountFromTheStartDirectory) {
     writeRecordProduct();
     ASSERT_TRUE(platform::setCurrentDirectory(dir_.path()));

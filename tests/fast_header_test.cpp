@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "product/product_catalog.h"
+#include "tests/support/product_files.h"
 
 namespace qm {
 namespace {
@@ -60,28 +61,11 @@ const Lines kGeometric = {
     "SUN ELEVATION ANGLE =36.3 SUN AZIMUTH ANGLE =149.3",
 };
 
-enum class LineEnds { Lf, CrLf, None };
-
-// Lines of 79 characters and a line end (or 80 without one), records of 1536.
-std::string record(const Lines& lines, LineEnds ends) {
-    std::string text;
-    for (std::string line : lines) {
-        line.resize(79, ' ');
-        text += line + (ends == LineEnds::None ? " " : "\n");
-    }
-    text.resize(FastHeader::kRecordLength, ' ');
-    if (ends == LineEnds::CrLf) {
-        std::string crLf;
-        for (const char c : text)
-            crLf += c == '\n' ? std::string("\r\n") : std::string(1, c);
-        return crLf;
-    }
-    return text;
-}
+using test::LineEnds;
 
 std::string header(LineEnds ends, const Lines& administrative = kAdministrative,
                    const Lines& radiometric = kRadiometric, const Lines& geometric = kGeometric) {
-    return record(administrative, ends) + record(radiometric, ends) + record(geometric, ends);
+    return test::landsatHeader(administrative, radiometric, geometric, ends);
 }
 
 TEST(FastHeader, EveryFieldWhateverTheLineEnds) {

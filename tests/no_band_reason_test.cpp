@@ -30,6 +30,8 @@ const NoBandTemplates kTemplates = {
     .noFastFormatHeader = "no header in %d",
     .headerUnreadable = "bad header %h",
     .bandRefused = "%b refused: ",
+    .sceneHeaderUnreadable = "bad scene header %h",
+    .sceneFilesMissing = "no scene file in %d",
     .refusals = {"long", "code %k", "unreadable", "short", "no length", "[%s] too wide"},
 };
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "bench/bench_support.h"
+#include "product/product_catalog.h"
 
 namespace qm::bench {
 namespace {
@@ -15,9 +16,7 @@ constexpr char kConfiguration[] =
     "[Logical Format]\r\nFAST=2\r\n"
     "[FileNameMask]\r\nFAST=*_B*.FST\r\n";
 
-// Where the fast-format header states the pixels per line and the line count.
-constexpr std::size_t kHeaderPixelsOffset = 842;
-constexpr std::size_t kHeaderLinesOffset = 864;
+// A header long enough to hold both numbers at their offsets.
 constexpr std::size_t kHeaderBytes = 900;
 
 // A label line: name/value texts in the columns, the marker the label reader

@@ -38,6 +38,32 @@ std::string RecordBand::bytes() const {
     return file;
 }
 
+namespace {
+
+std::string landsatRecord(const std::vector<std::string>& lines, LineEnds ends) {
+    std::string text;
+    for (std::string line : lines) {
+        line.resize(79, ' ');
+        text += line + (ends == LineEnds::None ? " " : "\n");
+    }
+    text.resize(1536, ' ');
+    if (ends != LineEnds::CrLf)
+        return text;
+    std::string crLf;
+    for (const char c : text)
+        crLf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    return crLf;
+}
+
+}  // namespace
+
+std::string landsatHeader(const std::vector<std::string>& administrative,
+                          const std::vector<std::string>& radiometric,
+                          const std::vector<std::string>& geometric, LineEnds ends) {
+    return landsatRecord(administrative, ends) + landsatRecord(radiometric, ends) +
+           landsatRecord(geometric, ends);
+}
+
 std::string fastHeader(std::string_view pixels, std::string_view lines) {
     std::string text(900, 'h');
     text.replace(842, pixels.size(), pixels);

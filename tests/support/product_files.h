@@ -35,4 +35,12 @@ struct RecordBand {
 // A fast-format header whose numbers stand at text offsets 842 and 864.
 std::string fastHeader(std::string_view pixels, std::string_view lines);
 
+// A Landsat 7 (Fast-L7A) header: the lines of its administrative, radiometric and
+// geometric records, each line 79 characters and a line end (or 80 without one),
+// each record padded with spaces to 1536 characters.
+enum class LineEnds { Lf, CrLf, None };
+std::string landsatHeader(const std::vector<std::string>& administrative,
+                          const std::vector<std::string>& radiometric,
+                          const std::vector<std::string>& geometric, LineEnds ends = LineEnds::Lf);
+
 }  // namespace qm::test

@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "app/label_path.h"
+#include "app/product_path.h"
 #include "platform/platform.h"
 #include "res/resource.h"
 #include "tests/win32/product_window_fixture.h"
@@ -26,7 +26,7 @@ namespace {
 constexpr char kJapaneseFolder[] = "表示 データ";
 static_assert(static_cast<unsigned char>(kJapaneseFolder[1]) == 0x5C);
 
-TEST(LabelPathTest, CommandLinesNameOneLabelFile) {
+TEST(ProductPathTest, CommandLinesNameOneLabelFileOrHeader) {
     struct Case {
         const char* commandLine;
         std::optional<std::string> expected;
@@ -37,6 +37,10 @@ TEST(LabelPathTest, CommandLinesNameOneLabelFile) {
         {"  \"C:\\My Data\\scene.lab\"  ", "C:\\My Data\\scene.lab"},
         {japanese.c_str(), japanese.substr(1, japanese.size() - 2)},
         {"\tSCENE.Lab\t", "SCENE.Lab"},
+        {"C:\\DATA\\L71118038_03819991201_HRF.FST", "C:\\DATA\\L71118038_03819991201_HRF.FST"},
+        {"l7scene_hpn.fst", "l7scene_hpn.fst"},
+        {"C:\\DATA\\L71118038_03819991201_B10.FST", std::nullopt},
+        {"C:\\DATA\\X7SCENE_HRF.FST", std::nullopt},
         {"", std::nullopt},
         {"   ", std::nullopt},
         {"C:\\DATA\\SCENE.TXT", std::nullopt},
@@ -49,7 +53,7 @@ TEST(LabelPathTest, CommandLinesNameOneLabelFile) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.commandLine);
-        EXPECT_EQ(labelPathFromCommandLine(c.commandLine), c.expected);
+        EXPECT_EQ(productPathFromCommandLine(c.commandLine), c.expected);
     }
 }
 
@@ -140,7 +144,7 @@ TEST_F(OpenByPathTest, OneDroppedLabelOpensAndOtherDropsAreIgnored) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        main_.openLabelFile(first.c_str());
+        main_.openProductPath(first.c_str());
         ASSERT_EQ(chooserCount(0), 2);
         drop(c.dropped);
         expectChoosers(c.chooserItems);
@@ -151,7 +155,7 @@ TEST_F(OpenByPathTest, OneDroppedLabelOpensAndOtherDropsAreIgnored) {
 TEST_F(OpenByPathTest, DropsWaitForNoMessageBox) {
     const std::string label = writeProduct("SCENE", 3, {.headerLines = 0});
     const std::string other = writeProduct("OTHER", 1);
-    main_.openLabelFile(label.c_str());
+    main_.openProductPath(label.c_str());
     choose({1, 2, 3});
     int boxes = 0;
     BandImage* shownDuring = nullptr;

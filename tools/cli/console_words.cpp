@@ -25,6 +25,8 @@ const NoBandTemplates kNoBandTemplates = {
         "the fast-format header L7*_HRF.FST is missing from the product folder %d",
     .headerUnreadable = "the fast-format header %h cannot be read or ends before its numbers",
     .bandRefused = "the first matching file %b is not a band: ",
+    .sceneHeaderUnreadable = "the header %h cannot be read",
+    .sceneFilesMissing = "none of the band files the scene's headers name is in %d",
     .refusals =
         {
             "its path is longer than 259 bytes",
@@ -36,6 +38,52 @@ const NoBandTemplates kNoBandTemplates = {
             "section [%s] of %c places a framing field wider than 16 bytes",
         },
 };
+
+}  // namespace
+
+const FactWords kFactWords = {
+    .sections = {"Label", "Scene", "Processing", "Projection", "Sun", "Bands", "Missing files"},
+    .captions =
+        {
+            "",
+            "satellite",
+            "sensor",
+            "path/row",
+            "acquisition date",
+            "request id",
+            "product type",
+            "product size",
+            "processing",
+            "resampling",
+            "sensor mode",
+            "look angle",
+            "pixel size (m)",
+            "bits per pixel",
+            "revision",
+            "header",
+            "map projection",
+            "zone",
+            "ellipsoid",
+            "datum",
+            "upper left",
+            "upper right",
+            "lower right",
+            "lower left",
+            "centre",
+            "orientation angle",
+            "offset",
+            "sun elevation (deg)",
+            "sun azimuth (deg)",
+            "",
+            "pixels x lines",
+            "file size (bytes)",
+            "bias",
+            "gain",
+            "missing",
+        },
+};
+
+namespace {
 
 std::string consoleText(std::string_view text) {
     return platform::consoleTextFromAnsi(text);

@@ -9,6 +9,7 @@
 
 #include "platform/platform.h"
 #include "product/open_product.h"
+#include "product/product_facts.h"
 
 namespace qm::cli {
 
@@ -28,5 +29,8 @@ std::optional<std::string> noBandReason(const OpenedProduct& product);
 
 // Why a file could not be written.
 const char* writeFailureMeaning(platform::WriteFailure failure);
+
+// Product information's section titles and captions in English.
+extern const FactWords kFactWords;
 
 }  // namespace qm::cli

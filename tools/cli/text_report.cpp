@@ -8,7 +8,9 @@
 #include <string_view>
 
 #include "platform/platform.h"
+#include "product/product_facts.h"
 #include "tools/cli/band_fields.h"
+#include "tools/cli/console_words.h"
 #include "tools/cli/parse_result.h"
 
 namespace qm::cli {
@@ -54,11 +56,30 @@ void writeLabelPairs(std::ostream& out, const LabelFile& label) {
         out << "  \"" << console(entry.name) << "\" : \"" << console(entry.value) << "\"\n";
 }
 
-void writeBand(std::ostream& out, int index, const BandImage& band) {
+void writeBand(std::ostream& out, int index, const BandImage& band, const BandFacts& facts) {
     out << "\nBand " << index << "  " << console(band.bandName()) << '\n';
     writeLine(out, "path", platform::consolePath(band.path()), "  ");
     for (const BandField& field : bandFields())
         writeLine(out, field.caption, (band.*field.value)(), "  ");
+    if (facts.calibration) {
+        writeLine(out, "bias", facts.calibration->bias, "  ");
+        writeLine(out, "gain", facts.calibration->gain, "  ");
+    }
+}
+
+// What the fast-format headers say of the scene, its projection and the sun, and
+// the files they name that are missing; the label and the bands have lines of
+// their own.
+void writeHeaderFacts(std::ostream& out, const OpenedProduct& product) {
+    std::vector<FactGroup> groups = productFacts(product.label(), product.catalog());
+    std::erase_if(groups, [](const FactGroup& group) {
+        return group.section == FactSection::Label || group.section == FactSection::Bands;
+    });
+    if (groups.empty())
+        return;
+    out << '\n'
+        << factsText(groups, kFactWords, MessageSpelling{platform::consolePath, console}, "\n")
+        << '\n';
 }
 
 // The 256 values as lines of 16, each led by the pixel value of its first entry.
@@ -109,11 +130,10 @@ std::string textReport(const OpenedProduct& product, const BandHistograms& histo
               product.discovered() ? "ran to its end"
                                    : "stopped (no format code, no product directory, "
                                      "no matching name or an unusable band)");
-    if (!catalog.headerPath().empty())
-        writeLine(out, "Fast-format header", platform::consolePath(catalog.headerPath()));
+    writeHeaderFacts(out, product);
     writeLine(out, "Bands", catalog.bandCount());
     for (int i = 0; i < catalog.bandCount(); ++i) {
-        writeBand(out, i, *catalog.band(i));
+        writeBand(out, i, *catalog.band(i), catalog.bandFacts(i));
         if (static_cast<std::size_t>(i) < histograms.size())
             writeHistogram(out, histograms[static_cast<std::size_t>(i)]);
     }

@@ -1,56 +1,79 @@
 #include "tools/sample_gen/fast_format.h"
 
-#include <vector>
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <span>
+
+#include "tools/sample_gen/fast_header_text.h"
 
 namespace qm::sample {
 namespace {
 
-// Header lines are 79 characters and a line end: offset 842 is line 10, column 42.
-constexpr std::size_t kLineWidth = 79;
+// A band file and its calibration, radiance = bias + gain x value in W/(m2 sr um),
+// near those of a real scene.
+struct CalibratedBand {
+    const char* band;  // the two characters of its file name
+    double bias;
+    double gain;
+};
 
-std::string fixedLine(const std::string& text) {
-    std::string line = text.substr(0, kLineWidth);
-    line.resize(kLineWidth, ' ');
-    return line + '\n';
-}
+constexpr CalibratedBand kReflectiveBands[] = {
+    {"10", -6.2, 0.786}, {"20", -6.4, 0.817}, {"30", -5.0, 0.640},
+    {"40", -5.1, 0.635}, {"50", -1.0, 0.128}, {"70", -0.35, 0.044},
+};
+constexpr CalibratedBand kThermalLowGain = {"61", 0.0, 0.067};
+constexpr CalibratedBand kThermalHighGain = {"62", 3.2, 0.037};
+constexpr CalibratedBand kThermalBands[] = {kThermalLowGain, kThermalHighGain};
+constexpr CalibratedBand kPanchromaticBands[] = {{"80", -4.7, 0.639}};
 
-// The line holding both numbers, each followed by spaces so that reading stops.
-std::string geometryLine(std::size_t lineStart, int pixelsPerLine, int lines) {
-    std::string line(kLineWidth, ' ');
-    const auto put = [&line](std::size_t column, const std::string& text) {
-        line.replace(column, text.size(), text);
-    };
-    const std::size_t pixelsColumn = kHeaderPixelsOffset - lineStart;
-    const std::size_t linesColumn = kHeaderLinesOffset - lineStart;
-    put(0, "IMAGE SIZE");
-    put(pixelsColumn - 18, "PIXELS PER LINE =");
-    put(pixelsColumn, std::to_string(pixelsPerLine));
-    put(linesColumn - 8, "LINES =");
-    put(linesColumn, std::to_string(lines));
-    return line + '\n';
-}
+constexpr double kMultispectralPixelSize = 30.0;  // metres
+
+struct HeaderKind {
+    const char* suffix;
+    const char* bandsPresent;
+    std::span<const CalibratedBand> bands;
+    int scale;  // pixels a side for each multispectral pixel
+};
+
+constexpr HeaderKind kHeaderKinds[] = {
+    {"_HRF.FST", "123457", kReflectiveBands, 1},
+    {"_HTM.FST", "66", kThermalBands, 1},
+    {"_HPN.FST", "8", kPanchromaticBands, 2},
+};
 
 }  // namespace
 
-std::string fastHeaderText(int pixelsPerLine, int lines, const std::string& satellite) {
-    const std::vector<std::string> facts = {
-        "PRODUCT = SAMPLE SCENE, SYNTHETIC DATA",
-        "SATELLITE = " + satellite,
-        "FORMAT = FAST, ONE FILE PER BAND, 8 BITS PER PIXEL",
-        "BANDS PRESENT = 12345678",
-        "BAND FILES = *_B10.FST ... *_B80.FST",
-        "PANCHROMATIC BAND 8 = TWICE THE PIXELS AND LINES",
-        "ACQUISITION DATE = 2026/06/15",
-        "SUN ELEVATION = 58.2   SUN AZIMUTH = 128.4",
-        "MAP PROJECTION = NONE (SYNTHETIC)",
-        "RESAMPLING = NONE",
-    };
-    std::string text;
-    for (const std::string& fact : facts)
-        text += fixedLine(fact);
-    text += geometryLine(text.size(), pixelsPerLine, lines);
-    text += fixedLine("END OF HEADER");
-    return text;
+std::string fastBandFileName(const std::string& stem, const std::string& band) {
+    return stem + "_B" + band + ".FST";
+}
+
+std::vector<NamedFile> fastHeaderFiles(const std::string& stem, const std::string& satellite,
+                                       const std::string& sensor, int width, int height) {
+    std::vector<NamedFile> files;
+    for (const HeaderKind& kind : kHeaderKinds) {
+        FastHeaderContent content{satellite,
+                                  sensor,
+                                  kind.bandsPresent,
+                                  {},
+                                  width * kind.scale,
+                                  height * kind.scale,
+                                  kMultispectralPixelSize / kind.scale};
+        for (const CalibratedBand& band : kind.bands)
+            content.bands.push_back({fastBandFileName(stem, band.band), band.bias, band.gain});
+        files.push_back({stem + kind.suffix, withCrLf(fastHeaderText(content))});
+    }
+    return files;
+}
+
+Raster highGainThermal(const Raster& lowGain) {
+    Raster highGain = lowGain;
+    for (std::uint8_t& value : highGain.pixels) {
+        const double radiance = kThermalLowGain.bias + kThermalLowGain.gain * value;
+        const long level = std::lround((radiance - kThermalHighGain.bias) / kThermalHighGain.gain);
+        value = static_cast<std::uint8_t>(std::clamp(level, 1L, 255L));
+    }
+    return highGain;
 }
 
 std::string withCrLf(const std::string& text) {

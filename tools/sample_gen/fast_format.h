@@ -1,22 +1,32 @@
-// The fast format: a text header file for the product and raw band files, one byte
-// per pixel, lines one after another with no framing.
+// The fast format: three text headers, for the reflective bands, the thermal band's
+// two gains and the panchromatic band, and raw band files, one byte per pixel,
+// lines one after another with no framing.
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "tools/sample_gen/scene.h"
 
 namespace qm::sample {
 
-// Where a reader finds the line length and line count in the header text, counting
-// every line end as one character.
-inline constexpr std::size_t kHeaderPixelsOffset = 842;
-inline constexpr std::size_t kHeaderLinesOffset = 864;
+struct NamedFile {
+    std::string name;
+    std::string bytes;
+};
 
-// The header text with '\n' line ends (the file on disc has CR LF): product facts
-// on fixed 80-character lines, the multispectral pixels per line and line count at
-// the two offsets.
-std::string fastHeaderText(int pixelsPerLine, int lines, const std::string& satellite);
+// The stem, "_B", the band's two characters and ".FST": "10" to "80" for bands 1 to
+// 8, "61" and "62" for the thermal band's low and high gain.
+std::string fastBandFileName(const std::string& stem, const std::string& band);
+
+// The product's three headers as they stand on disc (stem_HRF.FST, _HTM.FST and
+// _HPN.FST), for multispectral bands of `width` x `height` pixels.
+std::vector<NamedFile> fastHeaderFiles(const std::string& stem, const std::string& satellite,
+                                       const std::string& sensor, int width, int height);
+
+// The thermal band as its high-gain file holds it: the same radiance by the high
+// gain's calibration, held within 1 to 255.
+Raster highGainThermal(const Raster& lowGain);
 
 // '\n' turned into CR LF, as the header stands on disc.
 std::string withCrLf(const std::string& text);

@@ -64,12 +64,17 @@ void writeFastProduct(const fs::path& directory, const Scene& scene) {
     fs::create_directories(folder);
     const std::string stem = kFastStem;
     const Raster& first = scene.bands[0];
-    writeFile(folder / (stem + "_HRF.FST"),
-              withCrLf(fastHeaderText(first.width, first.height, kSatellite)));
+    for (const NamedFile& header :
+         fastHeaderFiles(stem, kSatellite, kSensor, first.width, first.height))
+        writeFile(folder / header.name, header.bytes);
     for (std::size_t i = 0; i < scene.bands.size(); ++i)
-        writeFile(folder / (stem + "_B" + std::to_string(i + 1) + "0.FST"),
+        writeFile(folder / fastBandFileName(stem, std::to_string(i + 1) + "0"),
                   fastBandFile(scene.bands[i]));
-    writeFile(folder / (stem + "_B80.FST"), fastBandFile(scene.panchromatic));
+    // The thermal header names the band's two gains; the label product keeps to B60.
+    const Raster& thermal = scene.bands[kThermalBand - 1];
+    writeFile(folder / fastBandFileName(stem, "61"), fastBandFile(thermal));
+    writeFile(folder / fastBandFileName(stem, "62"), fastBandFile(highGainThermal(thermal)));
+    writeFile(folder / fastBandFileName(stem, "80"), fastBandFile(scene.panchromatic));
 }
 
 }  // namespace

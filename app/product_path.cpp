@@ -1,7 +1,8 @@
-#include "app/label_path.h"
+#include "app/product_path.h"
 
 #include <vector>
 
+#include "product/open_product.h"
 #include "text/ascii.h"
 
 namespace qm {
@@ -38,13 +39,14 @@ std::vector<std::string> commandLineWords(std::string_view commandLine) {
 }  // namespace
 
 // ".LAB" alone names no file.
-bool isLabelPath(std::string_view path) {
-    return path.size() > kLabelExtension.size() && endsWithAsciiNoCase(path, kLabelExtension);
+bool isProductPath(std::string_view path) {
+    return (path.size() > kLabelExtension.size() && endsWithAsciiNoCase(path, kLabelExtension)) ||
+           opensScene(path);
 }
 
-std::optional<std::string> labelPathFromCommandLine(std::string_view commandLine) {
+std::optional<std::string> productPathFromCommandLine(std::string_view commandLine) {
     std::vector<std::string> words = commandLineWords(commandLine);
-    if (words.size() != 1 || !isLabelPath(words[0]))
+    if (words.size() != 1 || !isProductPath(words[0]))
         return std::nullopt;
     return std::move(words[0]);
 }
