@@ -116,6 +116,8 @@ TEST(MainMenuResource, HoldsEveryPopupAndItemWithItsShiftJisLabelAndCommand) {
         item(1, "CD-ROM\x82\xF0\x8A\x4A\x82\xAD(&O)", IDM_OPEN),  // CD-ROMを開く(&O)
         item(1, "\x96\xBC\x91\x4F\x82\xF0\x95\x74\x82\xAF\x82\xC4\x95\xDB\x91\xB6(&S)",
              IDM_SAVE_AS),  // 名前を付けて保存(&S)
+        item(1, "\x83\x76\x83\x8D\x83\x5F\x83\x4E\x83\x67\x8F\xEE\x95\xF1(&I)...",
+             IDM_PRODUCT_INFO),  // プロダクト情報(&I)...
         separator(1),
         item(1, "\x8F\x49\x97\xB9(&Q)", IDM_QUIT),  // 終了(&Q)
         popup(0, "\x95\xD2\x8F\x57(&E)"),           // 編集(&E)
