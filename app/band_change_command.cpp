@@ -2,6 +2,7 @@
 #include "app/main_window.h"
 #include "app/scoped_wait_cursor.h"
 #include "view/band_change.h"
+#include "view/picture_georeference.h"
 
 namespace qm {
 
@@ -24,6 +25,7 @@ void MainWindow::applyBandChange() {
             return;
     }
     setScrollRanges(chosen);
+    pixelText_.setGeoreference(pictureGeoreference(*view_, *catalog_));
     InvalidateRect(window_, nullptr, FALSE);
 }
 

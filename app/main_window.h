@@ -8,7 +8,9 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
+#include <string>
 
 #include "app/modal_guard.h"
 #include "app/picture_drag.h"
@@ -140,6 +142,7 @@ class MainWindow {
     LabelParseResult readProduct(const char* labelPath);
     void fillBandChoosers();
     void explainNoBand(LabelParseResult parseResult);
+    bool saveFile(const std::string& path, const std::function<platform::WriteFailure()>& write);
     void showError(const std::string& text);
     bool showsAnyBand() const;
     BandImage* chosenBand(int channel) const;

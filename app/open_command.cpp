@@ -45,6 +45,7 @@ void MainWindow::openProductPath(const char* labelPath) {
 // the image area and the panels are erased, so nothing of the old picture stays.
 LabelParseResult MainWindow::readProduct(const char* labelPath) {
     view_->setChannels(nullptr, nullptr, nullptr);
+    pixelText_.setGeoreference(std::nullopt);
     startScrollingAgain(0, 0);
     InvalidateRect(window_, nullptr, TRUE);
     return openProductFile(labelPath, *label_, *catalog_);

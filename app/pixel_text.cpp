@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "product/georeference.h"
 #include "view/gdi/panel_layout.h"
 #include "view/image_view.h"
 #include "view/pixel_readout.h"
@@ -14,24 +15,56 @@ namespace {
 
 constexpr int kGap = 16;
 constexpr int kWidth = 320;
-constexpr int kHeight = 16;
+constexpr int kLineHeight = 16;
+// The strip takes at most this many pixels to the right of the buttons.
+constexpr int kWidestText = 1600;
 
-// Right of the toolbar's last item, centred in its height.
-RECT placeAfterButtons(HWND toolbar) {
+// Right of the toolbar's last item, centred in its height: one line, or two.
+RECT placeAfterButtons(HWND toolbar, int width, int lines) {
     RECT last{};
     const auto count = SendMessageA(toolbar, TB_BUTTONCOUNT, 0, 0);
     if (count > 0)
         SendMessageA(toolbar, TB_GETITEMRECT, count - 1, reinterpret_cast<LPARAM>(&last));
     RECT strip{};
     GetClientRect(toolbar, &strip);
-    const int top = std::max(0, static_cast<int>(strip.bottom - kHeight) / 2);
-    return {last.right + kGap, top, last.right + kGap + kWidth, top + kHeight};
+    const int height = kLineHeight * lines;
+    const int top = std::max(0, static_cast<int>(strip.bottom - height) / 2);
+    return {last.right + kGap, top, last.right + kGap + width, top + height};
+}
+
+// The width the text's widest line takes in the control's font.
+int textWidth(HWND control, const std::string& text) {
+    const HDC dc = GetDC(control);
+    const HGDIOBJ old =
+        SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(control, WM_GETFONT, 0, 0)));
+    int widest = 0;
+    for (std::size_t start = 0; start <= text.size();) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string::npos)
+            end = text.size();
+        SIZE size{};
+        GetTextExtentPoint32A(dc, text.data() + start, static_cast<int>(end - start), &size);
+        widest = std::max(widest, static_cast<int>(size.cx));
+        start = end + 1;
+    }
+    SelectObject(dc, old);
+    ReleaseDC(control, dc);
+    return widest;
+}
+
+// What the strip holds right of the buttons, up to the toolbar's edge.
+int roomRightOfButtons(HWND control) {
+    const HWND toolbar = GetParent(control);
+    RECT strip{};
+    GetClientRect(toolbar, &strip);
+    const RECT place = placeAfterButtons(toolbar, 0, 1);
+    return std::clamp(static_cast<int>(strip.right - place.left), kWidth, kWidestText);
 }
 
 }  // namespace
 
 void PixelText::create(HWND toolbar, HINSTANCE instance, int id) {
-    const RECT place = placeAfterButtons(toolbar);
+    const RECT place = placeAfterButtons(toolbar, kWidth, 1);
     control_ =
         CreateWindowExA(0, "STATIC", "", WS_CHILD | SS_LEFT | SS_NOPREFIX, place.left, place.top,
                         place.right - place.left, place.bottom - place.top, toolbar,
@@ -67,7 +100,23 @@ void PixelText::refresh(HWND window, const ImageView& view) {
     GetClientRect(window, &client);
     const PictureGeometry picture = pictureGeometry(view, layout::imageAreaWidth(client.right),
                                                     layout::imageAreaHeight(client.bottom));
-    show(pixelReadout(view, sourcePixelAt(picture, pointer_->x, pointer_->y)));
+    const std::optional<SourcePixel> pixel = sourcePixelAt(picture, pointer_->x, pointer_->y);
+    const std::string readout = pixelReadout(view, pixel);
+    show(readout.empty() || !pixel ? readout
+                                   : withMapPosition(readout, pixel->column, pixel->line));
+}
+
+void PixelText::setGeoreference(std::optional<BandGeoreference> georeference) {
+    georeference_ = std::move(georeference);
+}
+
+std::string PixelText::withMapPosition(const std::string& readout, int column, int line) const {
+    if (!georeference_)
+        return readout;
+    const std::string position = mapPositionText(*georeference_, column, line);
+    const std::string oneLine = readout + "    " + position;
+    return textWidth(control_, oneLine) <= roomRightOfButtons(control_) ? oneLine
+                                                                        : readout + "\n" + position;
 }
 
 // Set only when it changes, so a moving cursor does not make the text flicker. An
@@ -76,6 +125,13 @@ void PixelText::show(const std::string& text) {
     if (!control_ || text == shown_)
         return;
     shown_ = text;
+    // As wide as the text needs (at least the first size) and one line high per line.
+    const int lines = text.find('\n') == std::string::npos ? 1 : 2;
+    const int width =
+        std::clamp(textWidth(control_, text) + kGap, kWidth, roomRightOfButtons(control_));
+    const RECT place = placeAfterButtons(GetParent(control_), width, lines);
+    SetWindowPos(control_, nullptr, place.left, place.top, place.right - place.left,
+                 place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
     SetWindowTextA(control_, text.c_str());
     ShowWindow(control_, text.empty() ? SW_HIDE : SW_SHOWNA);
 }

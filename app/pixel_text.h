@@ -8,6 +8,8 @@
 #include <optional>
 #include <string>
 
+#include "product/georeference.h"
+
 namespace qm {
 
 class ImageView;
@@ -28,11 +30,16 @@ class PixelText {
     // The picture may have changed under a still cursor: a scroll, a zoom, a band
     // change.
     void refresh(HWND window, const ImageView& view);
+    // Where the shown picture lies: with it the text adds the pixel's map position
+    // and latitude and longitude, on a second line when one does not hold them.
+    void setGeoreference(std::optional<BandGeoreference> georeference);
 
   private:
     void show(const std::string& text);
+    std::string withMapPosition(const std::string& readout, int column, int line) const;
 
     HWND control_ = nullptr;
+    std::optional<BandGeoreference> georeference_;
     bool trackingLeave_ = false;
     std::optional<POINT> pointer_;
     std::string shown_;

@@ -7,6 +7,8 @@
 #include "app/scoped_wait_cursor.h"
 #include "app/texts.h"
 #include "platform/platform.h"
+#include "product/georeference_files.h"
+#include "view/picture_georeference.h"
 #include "view/texts.h"
 
 namespace qm {
@@ -51,18 +53,32 @@ void MainWindow::saveAs() {
     OPENFILENAMEA request = bitmapFileRequest(window_, path, kPathCapacity);
     if (!GetSaveFileNameA(&request))
         return;
-    if (catalog_->holdsFile(path)) {
-        showError(std::string(texts::kSaveOverProduct) + path);
-        return;
+    const std::optional<BandGeoreference> georeference = pictureGeoreference(*view_, *catalog_);
+    for (const std::string& file :
+         {std::string(path), worldFilePath(path), auxiliaryXmlPath(path)}) {
+        if ((file == path || georeference) && catalog_->holdsFile(file)) {
+            showError(std::string(texts::kSaveOverProduct) + file);
+            return;
+        }
     }
+    // A georeferenced picture lands in the right place in a GIS: its world file
+    // and auxiliary XML go beside it.
+    if (saveFile(path, [&] { return view_->exportBitmap(path); }) && georeference)
+        saveFile(worldFilePath(path), [&] { return writeGeoreferenceFiles(path, *georeference); });
+}
+
+// Shows why a file could not be written; the old one stays as it was. True when written.
+bool MainWindow::saveFile(const std::string& path,
+                          const std::function<platform::WriteFailure()>& write) {
     platform::WriteFailure failure = platform::WriteFailure::None;
     {
         const ScopedWaitCursor wait;
-        failure = view_->exportBitmap(path);
+        failure = write();
     }
     if (failure != platform::WriteFailure::None)
         showError(std::string(texts::kSaveFailed) + "\n" + saveFailureReason(failure) + "\n" +
                   texts::kSaveKeptOld + path);
+    return failure == platform::WriteFailure::None;
 }
 
 }  // namespace qm

@@ -198,6 +198,14 @@ BandImage* ProductCatalog::band(int index) const {
     return bands_[static_cast<std::size_t>(index)].get();
 }
 
+int ProductCatalog::indexOf(const BandImage* band) const {
+    for (int i = 0; i < bandCount(); ++i) {
+        if (bands_[static_cast<std::size_t>(i)].get() == band)
+            return i;
+    }
+    return -1;
+}
+
 bool ProductCatalog::addBand(const std::string& path, const HeaderNumbers& header) {
     if (bandCount() >= kMaxBands)
         return stop(DiscoveryStop::TooManyBands);

@@ -75,6 +75,8 @@ class ProductCatalog {
     int bandCount() const { return static_cast<int>(bands_.size()); }
     // The band in that slot, or null when the index is out of range.
     BandImage* band(int index) const;
+    // The slot of the band, -1 when the catalogue does not hold it.
+    int indexOf(const BandImage* band) const;
 
     // What the headers say of the band in that slot.
     const BandFacts& bandFacts(int index) const;

@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <optional>
 
+#include "product/georeference.h"
+
 namespace qm {
 namespace {
 
@@ -94,6 +96,31 @@ void addScene(const FastHeader& header, std::vector<FactGroup>& groups) {
     processing.addTo(groups);
 }
 
+// The transform the corners give, or why they give none; and whether the projection
+// turns map positions into latitude and longitude here.
+void addGeoreference(const Georeference& georeference, GroupBuilder& group) {
+    switch (georeference.problem) {
+        case GeoreferenceProblem::None: {
+            const geo::GeoTransform& t = *georeference.transform;
+            group.add(FactCaption::GeoTransform,
+                      "[" + fixed(t.x0, 3) + ", " + fixed(t.dx, 6) + ", " + fixed(t.rx, 6) + ", " +
+                          fixed(t.y0, 3) + ", " + fixed(t.ry, 6) + ", " + fixed(t.dy, 6) + "]");
+            break;
+        }
+        case GeoreferenceProblem::NoPictureSize:
+            group.add(FactCaption::NoPictureSize, std::string("-"));
+            break;
+        case GeoreferenceProblem::NoCorners:
+            group.add(FactCaption::NoCorners, std::string("-"));
+            break;
+        case GeoreferenceProblem::CornersOffGrid:
+            group.add(FactCaption::CornersOffGrid, fixed(georeference.largestMiss, 1) + " m");
+            break;
+    }
+    if (!georeference.projection.name.empty() && !georeference.projection.projection())
+        group.add(FactCaption::ProjectionNotComputed, georeference.projection.name);
+}
+
 // Each header has its own grid (the pan band's is finer), so each its corners.
 void addProjection(const SceneHeader& scene, std::vector<FactGroup>& groups) {
     const FastHeader& header = scene.header;
@@ -115,6 +142,7 @@ void addProjection(const SceneHeader& scene, std::vector<FactGroup>& groups) {
         projection.add(caption, cornerText(*corner));
     projection.add(FactCaption::Orientation, header.orientationAngle, 2);
     projection.add(FactCaption::Offset, header.offset, 0);
+    addGeoreference(georeferenceOf(header), projection);
     projection.addTo(groups);
 }
 

@@ -46,6 +46,11 @@ enum class FactCaption {
     Center,
     Orientation,
     Offset,
+    GeoTransform,           // [x0, dx, rx, y0, ry, dy]: the top-left corner, then the steps
+    NoPictureSize,          // not georeferenced: the header gives no size
+    NoCorners,              // not georeferenced: corners absent or all 0
+    CornersOffGrid,         // not georeferenced: the corners miss the fit (by the value)
+    ProjectionNotComputed,  // the projection (its name) has no latitude and longitude here
     SunElevation,
     SunAzimuth,
     BandFile,  // the band's own display name

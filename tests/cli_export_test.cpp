@@ -13,12 +13,14 @@
 #include <string>
 #include <vector>
 
+#include "paths/paths.h"
 #include "platform/platform.h"
 #include "tests/support/png_reader.h"
 #include "tests/support/product_files.h"
 #include "tests/support/scoped_write_fault.h"
 #include "tests/support/temp_dir.h"
 #include "tools/cli/command_line.h"
+#include "tools/sample_gen/sample_products.h"
 #include "view/auto_levels.h"
 #include "view/levels.h"
 #include "view/texts.h"
@@ -604,6 +606,31 @@ TEST_F(CliExportTest, BatchExportBetweenJapaneseFoldersPrintsThePathsAsGiven) {
                               folder + "SCENE02.bmp\n");
     EXPECT_EQ(Bitmap(to / "SCENE01.bmp").width(), kWidth);
     EXPECT_EQ(Bitmap(to / "SCENE02.bmp").width(), kWidth);
+}
+
+// A georeferenced picture gets its world file and auxiliary XML beside it, unless
+// asked not to; the picture's own bytes are the same either way.
+TEST_F(CliExportTest, GeoreferencedPicturesGetTheirSidecarsUnlessAskedNot) {
+    sample::writeSampleProducts(dir_.native("SAMPLE"), {7, 20, 10});
+    const std::string config = executableFilePath("sample-QMDATA.INI");
+    const std::string label = dir_.path("SAMPLE/SYN7FAST.LAB");
+    for (const bool sidecars : {true, false}) {
+        SCOPED_TRACE(sidecars);
+        const std::string name = sidecars ? "GEO.png" : "PLAIN.png";
+        Strings arguments = {"export",   label,  "-o",    dir_.path(name),
+                             "--config", config, "--rgb", "3,2,1"};
+        if (!sidecars)
+            arguments.push_back("--no-world-file");
+        const CliResult result = run(arguments);
+        ASSERT_EQ(result.status, cli::kExitSuccess) << result.err;
+        EXPECT_EQ(exists(sidecars ? "GEO.pgw" : "PLAIN.pgw"), sidecars);
+        EXPECT_EQ(exists(name + ".aux.xml"), sidecars);
+    }
+    EXPECT_EQ(bitmap("GEO.png").bytes(), bitmap("PLAIN.png").bytes());
+    // 20 x 10 pixels of 30 m around the centre (291614, 3921153): the upper left
+    // pixel's centre lies 285 m west and 135 m north of it.
+    const Bytes world = bitmap("GEO.pgw").bytes();
+    EXPECT_EQ(std::string(world.begin(), world.end()), "30\n0\n0\n-30\n291329\n3921288\n");
 }
 
 TEST_F(CliExportTest, UsageErrorsExitWithTwo) {

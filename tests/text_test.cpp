@@ -58,14 +58,10 @@ TEST(Ascii, EndingsCompareLettersWithoutCaseAndOtherBytesExactly) {
         bool ends;
     };
     const Case cases[] = {
-        {"SCENE.LAB", ".LAB", true},
-        {"scene.lab", ".LAB", true},
-        {"Scene.Png", ".png", true},
-        {".LAB", ".LAB", true},
-        {"LAB", ".LAB", false},
-        {"SCENE.LAB.TXT", ".LAB", false},
-        {"SCENE_LAB", ".LAB", false},
-        {"", "", true},
+        {"SCENE.LAB", ".LAB", true},  {"scene.lab", ".LAB", true},
+        {"Scene.Png", ".png", true},  {".LAB", ".LAB", true},
+        {"LAB", ".LAB", false},       {"SCENE.LAB.TXT", ".LAB", false},
+        {"SCENE_LAB", ".LAB", false}, {"", "", true},
     };
     for (const Case& c : cases)
         EXPECT_EQ(endsWithAsciiNoCase(c.text, c.ending), c.ends) << '"' << c.text << '"';

@@ -6,7 +6,8 @@ set -euo pipefail
 
 packages=(cmake g++ make googletest libbenchmark-dev nlohmann-json3-dev libstb-dev zlib1g-dev python3
           mingw-w64 libz-mingw-w64-dev wine wine64 wine32:i386 xvfb xauth xdotool imagemagick
-          fonts-ipafont-gothic locales clang libclang-rt-14-dev)
+          fonts-ipafont-gothic locales clang libclang-rt-14-dev
+          libproj-dev gdal-bin)
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi

@@ -49,7 +49,7 @@ Arguments parseInfo(const std::vector<std::string>& arguments) {
 // The flags that take no value, for a clear error on "--json=yes".
 bool isFlag(std::string_view name) {
     return name == "--json" || name == "--stats" || name == "--auto-true-colour" ||
-           name == "--help" || name == "--version";
+           name == "--no-world-file" || name == "--help" || name == "--version";
 }
 
 // GNU's long-option form: "--levels=-100:300" is "--levels" "-100:300". A word that
@@ -124,7 +124,7 @@ const char* usageLine() {
     return "usage: quillmere-cli info LABEL [--config FILE] [--json] [--stats]\n"
            "       quillmere-cli export LABEL -o OUT.BMP [--config FILE]\n"
            "                     (--band B | --rgb R,G,B) [--levels L:H[,L:H,L:H] |\n"
-           "                     --auto-true-colour | --auto-clip P]\n"
+           "                     --auto-true-colour | --auto-clip P] [--no-world-file]\n"
            "       quillmere-cli export LABEL... -o DIR/ (the same choices)\n"
            "       quillmere-cli --help | --version\n";
 }
@@ -138,9 +138,11 @@ const char* helpText() {
     return "usage: quillmere-cli info LABEL [--config FILE] [--json] [--stats]\n"
            "       quillmere-cli export LABEL -o OUT.BMP [--config FILE]\n"
            "                     (--band B | --rgb R,G,B) [--levels L:H[,L:H,L:H] |\n"
-           "                     --auto-true-colour | --auto-clip P]\n"
+           "                     --auto-true-colour | --auto-clip P] [--no-world-file]\n"
            "       quillmere-cli export LABEL... -o DIR/ (the same choices)\n"
            "       quillmere-cli --help | --version\n"
+           "\n"
+           "LABEL may also be a Landsat 7 header (L7*_H??.FST), which opens its scene.\n"
            "\n"
            "Both commands open a product as the viewer's open command does: the label\n"
            "file LABEL is parsed, the label's satellite, sensor and logical format are\n"
@@ -208,6 +210,9 @@ const char* helpText() {
            "  --auto-true-colour\n"
            "                 the automatic true-colour levels from the three bands'\n"
            "                 means and deviations; needs --rgb with three bands\n"
+           "  --no-world-file\n"
+           "                 for a georeferenced product, write no world file (OUT.bpw,\n"
+           "                 OUT.pgw) and no OUT.bmp.aux.xml beside the picture\n"
            "\n"
            "  -h, --help     show this text\n"
            "  --version      show the program's version\n"

@@ -40,12 +40,15 @@ struct Arguments {
     bool autoTrueColour = false;
     // --auto-clip P: each channel stretched between the P and 100 - P percentiles.
     std::optional<double> autoClipPercent;
+    // --no-world-file: no world file and no auxiliary XML beside a georeferenced picture.
+    bool noWorldFile = false;
 };
 
 // Reads the arguments after the program name:
 //   info LABEL [--config FILE] [--json] [--stats]
 //   export LABEL -o OUT [--config FILE] (--band B | --rgb R,G,B)
 //          [--levels L:H[,L:H,L:H] | --auto-true-colour | --auto-clip P]
+//          [--no-world-file]
 // with the options in any order after the command, or --help / -h or --version
 // anywhere (help first). An option's value may also follow it after '='
 // ("--levels=-100:300"), as GNU programs accept.

@@ -75,6 +75,10 @@ std::string ExportParser::take(const std::string& word, const std::string* value
         result_.autoTrueColour = true;
         return {};
     }
+    if (word == "--no-world-file") {
+        result_.noWorldFile = true;
+        return {};
+    }
     if (word.size() > 1 && word[0] == '-')
         return "unknown option " + word;
     if (!labelGiven_)

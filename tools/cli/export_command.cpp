@@ -2,9 +2,11 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "paths/paths.h"
 #include "platform/platform.h"
+#include "product/georeference_files.h"
 #include "product/open_product.h"
 #include "tools/cli/band_choice.h"
 #include "tools/cli/console_message_boxes.h"
@@ -15,6 +17,7 @@
 #include "view/band_change.h"
 #include "view/bitmap_file.h"
 #include "view/image_view.h"
+#include "view/picture_georeference.h"
 
 namespace qm::cli {
 namespace {
@@ -85,6 +88,13 @@ std::string describeSizes(const ChosenBands& chosen) {
     return text;
 }
 
+// The picture, and beside a georeferenced one its world file and auxiliary XML.
+std::vector<std::string> writtenFiles(const std::string& picturePath, bool georeferenced) {
+    if (!georeferenced)
+        return {picturePath};
+    return {picturePath, worldFilePath(picturePath), auxiliaryXmlPath(picturePath)};
+}
+
 // The first channel whose band the view could not load: its load failed, or one
 // before it did and the view stopped there.
 const BandImage* unloadedBand(const ImageView& view) {
@@ -133,15 +143,25 @@ int ExportRun::write(const ImageView& view, const std::string& outputPath,
                                                " pixels is too large for a " +
                                                (png ? "PNG" : "bitmap") + " file");
     }
+    const std::optional<BandGeoreference> georeference =
+        arguments_.noWorldFile ? std::nullopt : pictureGeoreference(view, catalog);
     // Writing over the label, a band or the configuration would destroy the product.
-    if (catalog.holdsFile(outputPath))
-        return fail(arguments_.outputPath,
-                    "refusing to write over a file of the product being exported");
+    for (const std::string& file : writtenFiles(outputPath, georeference.has_value())) {
+        if (catalog.holdsFile(file))
+            return fail(file == outputPath ? arguments_.outputPath : platform::consolePath(file),
+                        "refusing to write over a file of the product being exported");
+    }
     progress_.show(std::string(kProgramName) + ": writing " + arguments_.outputPath);
     const platform::WriteFailure failure =
         png ? writePng(view, outputPath) : view.exportBitmap(outputPath);
     if (failure != platform::WriteFailure::None)
         return fail(arguments_.outputPath, writeFailureMeaning(failure));
+    if (georeference) {
+        const platform::WriteFailure sidecar = writeGeoreferenceFiles(outputPath, *georeference);
+        if (sidecar != platform::WriteFailure::None)
+            return fail(platform::consolePath(worldFilePath(outputPath)),
+                        writeFailureMeaning(sidecar));
+    }
     return kExitSuccess;
 }
 

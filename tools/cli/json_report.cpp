@@ -7,6 +7,7 @@
 #include <nlohmann/json.hpp>
 
 #include "platform/platform.h"
+#include "product/georeference.h"
 #include "tools/cli/band_fields.h"
 
 namespace qm::cli {
@@ -47,6 +48,30 @@ Json bandObject(int index, const BandImage& band, const BandFacts& facts) {
         object["gain"] = facts.calibration->gain;
     }
     return object;
+}
+
+// Where a georeferenced band lies: its own grid's transform, the projection as the
+// header names it, and its well-known text when it is computed here.
+void addGeoreference(Json& object, const ProductCatalog& catalog, int index) {
+    const std::optional<BandGeoreference> georeference = bandGeoreference(catalog, index);
+    if (!georeference)
+        return;
+    const geo::GeoTransform& t = georeference->transform;
+    object["geotransform"] = {t.x0, t.dx, t.rx, t.y0, t.ry, t.dy};
+    const geo::MapProjectionSpec& spec = georeference->header.projection;
+    Json projection;
+    projection["name"] = utf8(spec.name);
+    if (spec.zone) {
+        projection["zone"] = *spec.zone;
+        projection["south"] = spec.south;
+    }
+    projection["ellipsoid"] = utf8(spec.ellipsoidName);
+    projection["datum"] = utf8(spec.datum);
+    projection["parameters"] = spec.parameters;
+    object["projection"] = std::move(projection);
+    const std::string wkt = geo::projectionWkt(spec);
+    if (!wkt.empty())
+        object["wkt"] = wkt;
 }
 
 // Absent fields are left out: a number is never made up.
@@ -166,6 +191,7 @@ std::string jsonReport(const OpenedProduct& product, const BandHistograms& histo
     Json bands = Json::array();
     for (int i = 0; i < catalog.bandCount(); ++i) {
         Json band = bandObject(i, *catalog.band(i), catalog.bandFacts(i));
+        addGeoreference(band, catalog, i);
         if (static_cast<std::size_t>(i) < histograms.size())
             addHistogram(band, histograms[static_cast<std::size_t>(i)]);
         bands.push_back(std::move(band));

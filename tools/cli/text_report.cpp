@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "platform/platform.h"
+#include "product/georeference.h"
 #include "product/product_facts.h"
 #include "tools/cli/band_fields.h"
 #include "tools/cli/console_words.h"
@@ -54,6 +55,21 @@ void writeLabelPairs(std::ostream& out, const LabelFile& label) {
     writeLine(out, "Label pairs", static_cast<int>(label.entries().size()));
     for (const LabelEntry& entry : label.entries())
         out << "  \"" << console(entry.name) << "\" : \"" << console(entry.value) << "\"\n";
+}
+
+// A georeferenced band's own grid and the projection's well-known text.
+void writeGeoreference(std::ostream& out, const ProductCatalog& catalog, int index) {
+    const std::optional<BandGeoreference> georeference = bandGeoreference(catalog, index);
+    if (!georeference)
+        return;
+    const geo::GeoTransform& t = georeference->transform;
+    std::ostringstream transform;
+    transform << std::setprecision(15) << "[" << t.x0 << ", " << t.dx << ", " << t.rx << ", "
+              << t.y0 << ", " << t.ry << ", " << t.dy << "]";
+    writeLine(out, "geotransform", transform.str(), "  ");
+    const std::string wkt = geo::projectionWkt(georeference->header.projection);
+    if (!wkt.empty())
+        writeLine(out, "wkt", wkt, "  ");
 }
 
 void writeBand(std::ostream& out, int index, const BandImage& band, const BandFacts& facts) {
@@ -134,6 +150,7 @@ std::string textReport(const OpenedProduct& product, const BandHistograms& histo
     writeLine(out, "Bands", catalog.bandCount());
     for (int i = 0; i < catalog.bandCount(); ++i) {
         writeBand(out, i, *catalog.band(i), catalog.bandFacts(i));
+        writeGeoreference(out, catalog, i);
         if (static_cast<std::size_t>(i) < histograms.size())
             writeHistogram(out, histograms[static_cast<std::size_t>(i)]);
     }
