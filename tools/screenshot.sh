@@ -1,12 +1,16 @@
 #!/usr/bin/env bash
 # Takes docs/screenshot.png: starts a private Xvfb, runs quillmere.exe under Wine
-# from samples/ (made first if missing), opens samples/SYN7REC.LAB through the open
-# dialog, shows bands 3, 2, 1 in three-band mode, zooms out once and photographs
-# the maximised window with the cursor over the picture. Usage: tools/screenshot.sh [OUT.PNG]
+# from samples/ (made first if missing), opens a sample label (samples/SYN7REC.LAB
+# unless another is named) through the open dialog, shows bands 3, 2, 1 in
+# three-band mode, zooms out once and photographs the maximised window with the
+# cursor over the picture. Usage: tools/screenshot.sh [OUT.PNG [LABEL]]
+# (docs/where-is-this.png is tools/screenshot.sh docs/where-is-this.png SYN7FAST.LAB:
+# the georeferenced scene, whose pixel text names the place.)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
 out=$(realpath -m "${1:-docs/screenshot.png}")
+label=${2:-SYN7REC.LAB}
 
 tools/setup-machine.sh
 source cmake/wine-env.sh
@@ -43,7 +47,7 @@ choose_band() {
 
 click 567 12 2                      # maximise: Wine draws the frame, no window manager
 click 19 60 2                       # open: the dialog starts in samples/
-xdotool type --delay 40 'SYN7REC.LAB'
+xdotool type --delay 40 "$label"
 xdotool key Return
 sleep 3
 choose_band 90 3                    # red: band 3
