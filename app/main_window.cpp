@@ -118,6 +118,10 @@ LRESULT MainWindow::onCommand(WPARAM wParam, LPARAM) {
         case IDM_ZOOM_ACTUAL_SIZE:          zoomActualSize(); break;
         case IDM_LINK_LEVELS:               toggleLevelLink(); break;
         case IDM_PRODUCT_INFO:              showProductInfo(); break;
+        case IDM_AUTO_LEVEL_CLIP:           autoLevelClip(); break;
+        case IDM_AUTO_LEVEL_DEVIATION:      autoLevelDeviation(); break;
+        case IDM_SPECTRAL_PROFILE:          toggleSpectralProfile(); break;
+        case IDM_COPY:                      copyPicture(); break;
     }
     // clang-format on
     return 0;

@@ -132,11 +132,19 @@ class MainWindow {
     void viewDocument();
     void showAbout();
     void autoLevelTrueColour();
+    // Each shown channel stretched between its band's 2nd and 98th percentiles, or
+    // to its mean plus or minus two deviations.
+    void autoLevelClip();
+    void autoLevelDeviation();
     void autoLevelNaturalColour() {}
     void applyInputLevels();
     void applyBandChange();
     void toggleLevelLink();
     void showProductInfo();
+    // The spectral profile's tool window, shown or closed.
+    void toggleSpectralProfile();
+    // The picture as the image area shows it, onto the clipboard as a DIB.
+    void copyPicture();
 
     // Parts of the commands.
     LabelParseResult readProduct(const char* labelPath);

@@ -20,6 +20,10 @@
 #define IDM_APPLY_BAND_CHANGE 40016
 #define IDM_ZOOM_ACTUAL_SIZE 40017
 #define IDM_LINK_LEVELS 40021
+#define IDM_AUTO_LEVEL_CLIP 40030
+#define IDM_AUTO_LEVEL_DEVIATION 40031
+#define IDM_SPECTRAL_PROFILE 40032
+#define IDM_COPY 40033
 #define IDM_PRODUCT_INFO 40034
 
 // Product information: a dialog with one read-only text.

@@ -119,8 +119,10 @@ TEST(MainMenuResource, HoldsEveryPopupAndItemWithItsShiftJisLabelAndCommand) {
         item(1, "\x83\x76\x83\x8D\x83\x5F\x83\x4E\x83\x67\x8F\xEE\x95\xF1(&I)...",
              IDM_PRODUCT_INFO),  // プロダクト情報(&I)...
         separator(1),
-        item(1, "\x8F\x49\x97\xB9(&Q)", IDM_QUIT),  // 終了(&Q)
-        popup(0, "\x95\xD2\x8F\x57(&E)"),           // 編集(&E)
+        item(1, "\x8F\x49\x97\xB9(&Q)", IDM_QUIT),          // 終了(&Q)
+        popup(0, "\x95\xD2\x8F\x57(&E)"),                   // 編集(&E)
+        item(1, "\x83\x52\x83\x73\x81\x5B(&C)", IDM_COPY),  // コピー(&C)
+        separator(1),
         item(1, "\x83\x6F\x83\x93\x83\x68\x95\xCF\x8D\x58\x82\xCC\x93\x4B\x89\x9E(&B)",
              IDM_APPLY_BAND_CHANGE),  // バンド変更の適応(&B)
         item(1, "\x93\xFC\x97\xCD\x83\x8C\x83\x78\x83\x8B\x82\xCC\x93\x4B\x89\x9E(&I)",
@@ -131,6 +133,11 @@ TEST(MainMenuResource, HoldsEveryPopupAndItemWithItsShiftJisLabelAndCommand) {
             "\x8E\xA9\x93\xAE\x83\x8C\x83\x78\x83\x8B\x95\xE2\x90\xB3(&A)"),  // 自動レベル補正(&A)
         item(2, "\x83\x67\x83\x44\x83\x8B\x81\x5B\x83\x4A\x83\x89\x81\x5B(&T)",
              IDM_AUTO_LEVEL_TRUE_COLOUR),  // トゥルーカラー(&T)
+        item(2, "2%\x83\x4E\x83\x8A\x83\x62\x83\x76", IDM_AUTO_LEVEL_CLIP),  // 2%クリップ
+        item(2,
+             "\x95\xBD\x8B\xCF\x81\x7D"
+             "2\x83\xD0",
+             IDM_AUTO_LEVEL_DEVIATION),  // 平均±2σ
         item(2, "\x83\x69\x83\x60\x83\x85\x83\x89\x83\x8B\x83\x4A\x83\x89\x81\x5B(&N)",
              IDM_AUTO_LEVEL_NATURAL_COLOUR),  // ナチュラルカラー(&N)
         item(1, "\x93\xFC\x97\xCD\x83\x8C\x83\x78\x83\x8B\x82\xCC\x98\x41\x93\xAE(&R)",
@@ -141,6 +148,11 @@ TEST(MainMenuResource, HoldsEveryPopupAndItemWithItsShiftJisLabelAndCommand) {
         item(1, "\x91\x53\x91\xCC\x82\xF0\x95\x5C\x8E\xA6(&A)", IDM_ZOOM_TO_FIT),  // 全体を表示(&A)
         separator(1),
         item(1, "100%", IDM_ZOOM_ACTUAL_SIZE),
+        separator(1),
+        item(1,
+             "\x83\x58\x83\x79\x83\x4E\x83\x67\x83\x8B\x83\x76\x83\x8D\x83\x74\x83\x40\x83\x43\x83"
+             "\x8B(&P)",
+             IDM_SPECTRAL_PROFILE),                // スペクトルプロファイル(&P)
         popup(0, "\x83\x82\x81\x5B\x83\x68(&M)"),  // モード(&M)
         item(1, "\x92\x50\x83\x6F\x83\x93\x83\x68\x83\x82\x81\x5B\x83\x68(&O)",
              IDM_SINGLE_BAND_MODE),  // 単バンドモード(&O)
