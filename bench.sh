@@ -12,6 +12,9 @@
 #     with each channel's levels stretched), memcpy_ms (one memcpy of the display
 #     buffer's bytes) and ratio (compose_ms over memcpy_ms); source_ms (one touch of
 #     every cache line of the source the rows span) and source_ratio (compose_ms over it).
+#   compose_magnified/magnification:2, 4 and 16: the same display composed from the
+#     stretched bands, each source pixel an m x m block; ratio is compose_ms over
+#     memcpy_ms (the goal at 4x: under 2).
 #   export/single_band and three_bands: export_ms (exportBitmap of the 8000 x 7000
 #     picture, 8-bit or 24-bit), write_ms (fopen, one fwrite of as many bytes and
 #     fclose, in the same folder) and ratio (export_ms over write_ms).

@@ -57,8 +57,8 @@ LRESULT CALLBACK MainWindow::windowProc(HWND window, UINT message, WPARAM wParam
         case WM_COMMAND:        return self->onCommand(wParam, lParam);
         case WM_HSCROLL:        return self->onHScroll(wParam, lParam);
         case WM_VSCROLL:        return self->onVScroll(wParam, lParam);
-        case WM_MOUSEWHEEL:     return self->onMouseWheel(wParam, false);
-        case WM_MOUSEHWHEEL:    return self->onMouseWheel(wParam, true);
+        case WM_MOUSEWHEEL:     return self->onMouseWheel(wParam, lParam, false);
+        case WM_MOUSEHWHEEL:    return self->onMouseWheel(wParam, lParam, true);
         case WM_LBUTTONDOWN:    return self->onLButtonDown(lParam);
         case WM_MOUSEMOVE:      return self->onMouseMove(lParam);
         case WM_LBUTTONUP:      return self->onLButtonUp();

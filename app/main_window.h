@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "app/modal_guard.h"
@@ -21,6 +22,7 @@
 #include "view/band_change.h"
 #include "view/image_view.h"
 #include "view/level_range.h"
+#include "view/source_pixel.h"
 
 namespace qm {
 
@@ -88,7 +90,7 @@ class MainWindow {
     LRESULT onHScroll(WPARAM wParam, LPARAM bar);
     LRESULT onVScroll(WPARAM wParam, LPARAM bar);
     // The mouse and the keys on the picture. `tilted`: WM_MOUSEHWHEEL.
-    LRESULT onMouseWheel(WPARAM wParam, bool tilted);
+    LRESULT onMouseWheel(WPARAM wParam, LPARAM screenPoint, bool tilted);
     LRESULT onLButtonDown(LPARAM point);
     LRESULT onMouseMove(LPARAM point);
     LRESULT onLButtonUp();
@@ -109,7 +111,12 @@ class MainWindow {
     int reachedPosition(bool horizontal) const;
     void scrollBy(bool horizontal, std::int64_t amount);
     void scrollWithinReach(bool horizontal, std::int64_t position);
-    void zoomByWheel(int delta);
+    void zoomByWheel(int delta, POINT cursor);
+    // The source pixel at the client point, or none.
+    std::optional<SourcePixel> pixelAt(POINT point) const;
+    // Scrolls so that the source pixel is drawn at the client point, as far as the
+    // bars reach.
+    void keepPixelAt(const SourcePixel& pixel, POINT point);
     bool inImageArea(POINT point) const;
     void fitScrollBars();
     void drawPanels(HDC dc) const;

@@ -34,13 +34,15 @@ POINT clientPoint(LPARAM lParam) {
 
 // Ctrl turns the wheel into the zoom commands; Shift, or tilting the wheel, scrolls
 // sideways. Turning forward scrolls up (or left), tilting right scrolls right.
-LRESULT MainWindow::onMouseWheel(WPARAM wParam, bool tilted) {
+LRESULT MainWindow::onMouseWheel(WPARAM wParam, LPARAM screenPoint, bool tilted) {
     if (!showsAnyBand())
         return 0;
     const int delta = GET_WHEEL_DELTA_WPARAM(wParam);
     const WORD keys = GET_KEYSTATE_WPARAM(wParam);
     if (!tilted && (keys & MK_CONTROL)) {
-        zoomByWheel(delta);
+        POINT cursor = clientPoint(screenPoint);
+        ScreenToClient(window_, &cursor);
+        zoomByWheel(delta, cursor);
         return 0;
     }
     const bool horizontal = tilted || (keys & MK_SHIFT);
@@ -54,12 +56,42 @@ LRESULT MainWindow::onMouseWheel(WPARAM wParam, bool tilted) {
     return 0;
 }
 
-// One zoom command per notch, refused like the menu's while a command runs.
-void MainWindow::zoomByWheel(int delta) {
+// One zoom command per notch, refused like the menu's while a command runs. Each
+// keeps the source pixel under the cursor under it, as far as the bars reach.
+void MainWindow::zoomByWheel(int delta, POINT cursor) {
     const std::int64_t steps = zoomWheel_.take(delta, 1);
     const WPARAM command = steps > 0 ? IDM_ZOOM_IN : IDM_ZOOM_OUT;
-    for (std::int64_t step = 0; step < std::llabs(steps); ++step)
+    for (std::int64_t step = 0; step < std::llabs(steps); ++step) {
+        const std::optional<SourcePixel> under = pixelAt(cursor);
+        const Zoom before = view_->scale();
         onCommand(command, 0);
+        if (under && view_->scale() != before)
+            keepPixelAt(*under, cursor);
+    }
+}
+
+std::optional<SourcePixel> MainWindow::pixelAt(POINT point) const {
+    RECT client{};
+    GetClientRect(window_, &client);
+    const PictureGeometry picture = pictureGeometry(*view_, layout::imageAreaWidth(client.right),
+                                                    layout::imageAreaHeight(client.bottom));
+    return sourcePixelAt(picture, point.x, point.y);
+}
+
+// The inverse of what sourcePixelAt reads: magnified, area column x shows source
+// column origin + x / m; subsampled, origin + x * s, and area row y the line
+// origin + (y + 1) * s - 1 from the top.
+void MainWindow::keepPixelAt(const SourcePixel& pixel, POINT point) {
+    const std::int64_t x = point.x - layout::kControlPanelWidth;
+    const std::int64_t y = point.y - layout::kToolbarHeight;
+    const Zoom zoom = view_->scale();
+    const std::int64_t column = pixel.column - zoom.sourcePixelsIn(x);
+    const std::int64_t line = zoom.magnified() ? pixel.line - y / zoom.magnification
+                                               : pixel.line - (y + 1) * zoom.subsample + 1;
+    scrollWithinReach(true, column);
+    scrollWithinReach(false, line);
+    if (drag_.active())
+        drag_.regrab(reachedPosition(true), reachedPosition(false));
 }
 
 bool MainWindow::inImageArea(POINT point) const {
@@ -89,7 +121,7 @@ LRESULT MainWindow::onMouseMove(LPARAM lParam) {
     const POINT point = clientPoint(lParam);
     if (drag_.active()) {
         drag_.follow(point);
-        const std::int32_t zoom = view_->zoom();
+        const Zoom zoom = view_->scale();
         scrollWithinReach(true, drag_.columnFor(point, zoom));
         scrollWithinReach(false, drag_.lineFor(point, zoom));
     }

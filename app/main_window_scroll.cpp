@@ -34,7 +34,7 @@ LRESULT MainWindow::onSize(WPARAM wParam, LPARAM lParam) {
 void MainWindow::fitScrollBars() {
     RECT client{};
     GetClientRect(window_, &client);
-    const std::int32_t zoom = view_->zoom();
+    const Zoom zoom = view_->scale();
     fitScrollState(vScroll_, pictureHeight_, layout::imageAreaHeight(client.bottom), zoom);
     fitScrollState(hScroll_, pictureWidth_, layout::imageAreaWidth(client.right), zoom);
     SetScrollInfo(vScrollBar_, SB_CTL, &vScroll_, TRUE);

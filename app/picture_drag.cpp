@@ -26,12 +26,12 @@ void PictureDrag::regrab(int column, int line) {
     line_ = line;
 }
 
-std::int64_t PictureDrag::columnFor(POINT cursor, std::int32_t zoom) const {
-    return column_ - std::int64_t{cursor.x - grabbed_.x} * zoom;
+std::int64_t PictureDrag::columnFor(POINT cursor, Zoom zoom) const {
+    return column_ - zoom.sourceDistance(cursor.x - grabbed_.x);
 }
 
-std::int64_t PictureDrag::lineFor(POINT cursor, std::int32_t zoom) const {
-    return line_ - std::int64_t{cursor.y - grabbed_.y} * zoom;
+std::int64_t PictureDrag::lineFor(POINT cursor, Zoom zoom) const {
+    return line_ - zoom.sourceDistance(cursor.y - grabbed_.y);
 }
 
 }  // namespace qm

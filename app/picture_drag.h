@@ -1,11 +1,13 @@
 // Dragging the picture with the left button: the point grabbed stays under the
 // cursor, so the scroll position moves against the mouse by the distance it went
-// times the zoom (a screen pixel shows every zoom-th source pixel).
+// in source pixels (times the subsampling factor, or in whole magnified pixels).
 #pragma once
 
 #include <windows.h>
 
 #include <cstdint>
+
+#include "view/zoom.h"
 
 namespace qm {
 
@@ -29,8 +31,8 @@ class PictureDrag {
 
     // The scroll positions that bring the grabbed point under the cursor, before the
     // bars limit them.
-    std::int64_t columnFor(POINT cursor, std::int32_t zoom) const;
-    std::int64_t lineFor(POINT cursor, std::int32_t zoom) const;
+    std::int64_t columnFor(POINT cursor, Zoom zoom) const;
+    std::int64_t lineFor(POINT cursor, Zoom zoom) const;
 
     static HCURSOR hand() { return LoadCursorA(nullptr, IDC_HAND); }
 

@@ -12,10 +12,9 @@ constexpr std::int64_t kIntMax = std::numeric_limits<int>::max();
 
 // Formed in 64 bits: a zoom that fitting a huge picture gives can make the page
 // larger than a scroll bar counts.
-void fitScrollState(SCROLLINFO& state, std::int32_t pictureExtent, int areaExtent,
-                    std::int32_t zoom) {
-    const std::int64_t page =
-        std::min(std::int64_t{std::max(areaExtent, 0)} * std::max(zoom, 1), kIntMax);
+void fitScrollState(SCROLLINFO& state, std::int32_t pictureExtent, int areaExtent, Zoom zoom) {
+    zoom.subsample = std::max(zoom.subsample, 1);
+    const std::int64_t page = std::min(zoom.sourcePixelsIn(std::max(areaExtent, 0)), kIntMax);
     const std::int64_t length = std::max<std::int64_t>({pictureExtent, page, 1});
     state.fMask = SIF_RANGE | SIF_PAGE | SIF_POS | SIF_DISABLENOSCROLL;
     state.nMin = 0;

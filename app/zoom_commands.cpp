@@ -1,5 +1,6 @@
-// Commands 40006, 40007, 40010 and 40017: the subsampling factor, and the scroll
-// bars' pages that follow it. The panels stay as they are.
+// Commands 40006, 40007, 40010 and 40017: the zoom, and the scroll bars' pages that
+// follow it. Zooming in from 1:1 magnifies (2x, 4x, 8x, 16x); zooming out comes back
+// to 1:1 and then subsamples. The panels stay as they are.
 #include "app/main_window.h"
 
 namespace qm {
@@ -12,18 +13,24 @@ constexpr std::int32_t kLargestStep = 32;
 // A factor above the largest step, which fitting a large picture can give, still
 // comes down one at a time.
 void MainWindow::zoomIn() {
-    const std::int32_t factor = view_->zoom();
-    if (factor == 1)
+    const Zoom zoom = view_->scale();
+    if (zoom.magnification >= Zoom::kLargestMagnification)
         return;
-    view_->setZoom(factor - 1);
+    if (zoom.magnified() || zoom.subsample <= 1)
+        view_->setMagnification(zoom.magnification * 2);
+    else
+        view_->setZoom(zoom.subsample - 1);
     zoomChanged();
 }
 
 void MainWindow::zoomOut() {
-    const std::int32_t factor = view_->zoom();
-    if (factor == kLargestStep)
+    const Zoom zoom = view_->scale();
+    if (zoom.magnified())
+        view_->setMagnification(zoom.magnification / 2);
+    else if (zoom.subsample == kLargestStep)
         return;
-    view_->setZoom(factor + 1);
+    else
+        view_->setZoom(zoom.subsample + 1);
     zoomChanged();
 }
 

@@ -67,11 +67,14 @@ class ImageViewOutputTest : public testing::Test {
 
 // Display pixel (row i from the top, column j) as the display rule gives it, one
 // pixel at a time: buffer line lineCount - scrollY - (i + 1) * zoom, column
-// scrollX + j * zoom, each channel through its own levels; black off the picture.
+// scrollX + j * zoom (magnified by m: line scrollY + i / m from the top, column
+// scrollX + j / m), each channel through its own levels; black off the picture.
 Bytes expectedPixel(const ImageView& view, int i, int j) {
+    const std::int64_t m = view.magnification();
     const std::int64_t line =
-        std::int64_t{view.lineCount()} - view.scrollY() - std::int64_t{i + 1} * view.zoom();
-    const std::int64_t column = view.scrollX() + std::int64_t{j} * view.zoom();
+        m > 1 ? std::int64_t{view.lineCount()} - 1 - view.scrollY() - i / m
+              : std::int64_t{view.lineCount()} - view.scrollY() - std::int64_t{i + 1} * view.zoom();
+    const std::int64_t column = view.scrollX() + (m > 1 ? j / m : std::int64_t{j} * view.zoom());
     Bytes bgr(3, 0);
     if (line < 0 || column >= view.pixelsPerLine())
         return bgr;
@@ -157,6 +160,28 @@ TEST_F(ImageViewOutputTest, WidePicturesComposeAsTheRuleSaysAtEveryZoom) {
                 ASSERT_TRUE(view.compose()) << what;
                 expectComposedAsTheRuleSays(view, what);
             }
+        }
+    }
+}
+
+// Each source pixel as an m x m block from the origin; display sizes that cut the
+// last blocks, origins near the picture's end, and the black beyond it.
+TEST_F(ImageViewOutputTest, MagnifiedPicturesComposeAsTheRuleSays) {
+    BandImage* red = makeBand("R_B1.FST", 37, 23, 0);
+    BandImage* green = makeBand("G_B2.FST", 37, 23, 1);
+    BandImage* blue = makeBand("B_B3.FST", 37, 23, 2);
+    for (const int m : {2, 4, 8, 16}) {
+        for (const auto& [scrollX, scrollY] :
+             {std::pair{0, 0}, std::pair{30, 20}, std::pair{36, 22}}) {
+            const std::string what = "magnified " + std::to_string(m) + ", scroll " +
+                                     std::to_string(scrollX) + "," + std::to_string(scrollY);
+            ImageView view;
+            show(view, DisplayMode::ThreeBand, red, green, blue, {{{200, 30}, {}, {90, 91}}});
+            view.setMagnification(m);
+            view.setOrigin(scrollX, scrollY);
+            ASSERT_TRUE(view.prepareBuffer(61, 43)) << what;
+            ASSERT_TRUE(view.compose()) << what;
+            expectComposedAsTheRuleSays(view, what);
         }
     }
 }

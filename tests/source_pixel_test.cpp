@@ -34,7 +34,7 @@ TEST(SourcePixelTest, PointsMapToThePixelsTheCompositionDraws) {
     // bottom line, so line L from the top sits at index (29 - L) * 40 + column.
     const GeometryCase cases[] = {
         {"zoom 1",
-         {40, 30, 1, 5, 7, 100, 80},
+         {40, 30, {1, 1}, 5, 7, 100, 80},
          {
              {"top-left corner", 0, 0, SourcePixel{5, 7, 22 * 40 + 5}},
              {"top-right corner", 34, 0, SourcePixel{39, 7, 22 * 40 + 39}},
@@ -49,7 +49,7 @@ TEST(SourcePixelTest, PointsMapToThePixelsTheCompositionDraws) {
         // Display row i shows line scrollY + 3 (i + 1) - 1 from the top, column
         // scrollX + 3 j: the first row already skips two lines.
         {"zoom 3",
-         {40, 30, 3, 5, 7, 100, 80},
+         {40, 30, {3, 1}, 5, 7, 100, 80},
          {
              {"top-left corner", 0, 0, SourcePixel{5, 9, 20 * 40 + 5}},
              {"top-right corner", 11, 0, SourcePixel{38, 9, 20 * 40 + 38}},
@@ -60,16 +60,28 @@ TEST(SourcePixelTest, PointsMapToThePixelsTheCompositionDraws) {
              {"left of the image area", -1, 6, std::nullopt},
              {"above the image area", 11, -1, std::nullopt},
          }},
+        // Magnified four times from (30, 20): each source pixel is a 4 x 4 block, and
+        // the picture's last column and line end at display pixel 39.
+        {"magnified 4 times",
+         {40, 30, {1, 4}, 30, 20, 100, 80},
+         {
+             {"top-left corner", 0, 0, SourcePixel{30, 20, 9 * 40 + 30}},
+             {"inside the first block", 3, 3, SourcePixel{30, 20, 9 * 40 + 30}},
+             {"the next block", 4, 0, SourcePixel{31, 20, 9 * 40 + 31}},
+             {"the last pixel's block", 39, 39, SourcePixel{39, 29, 39}},
+             {"right of the picture", 40, 0, std::nullopt},
+             {"below the picture", 0, 40, std::nullopt},
+         }},
         // The image area ends before the picture does.
         {"a small image area",
-         {40, 30, 1, 5, 7, 30, 20},
+         {40, 30, {1, 1}, 5, 7, 30, 20},
          {
              {"last area column", 29, 0, SourcePixel{34, 7, 22 * 40 + 34}},
              {"past the area's right edge", 30, 0, std::nullopt},
              {"last area row", 0, 19, SourcePixel{5, 26, 3 * 40 + 5}},
              {"past the area's bottom edge", 0, 20, std::nullopt},
          }},
-        {"no picture", {0, 0, 1, 0, 0, 100, 80}, {{"top-left corner", 0, 0, std::nullopt}}},
+        {"no picture", {0, 0, {1, 1}, 0, 0, 100, 80}, {{"top-left corner", 0, 0, std::nullopt}}},
     };
     for (const GeometryCase& c : cases) {
         for (const PointCase& point : c.points) {
@@ -83,9 +95,9 @@ TEST(SourcePixelTest, PointsMapToThePixelsTheCompositionDraws) {
 // An origin far past the picture, as a scroll position may leave it, and the largest
 // zoom that fitting gives, form their line numbers without overflow.
 TEST(SourcePixelTest, FarOriginsShowNoPixel) {
-    const PictureGeometry far{40, 30, 1, 2'000'000'000, 2'000'000'000, 100, 80};
+    const PictureGeometry far{40, 30, {1, 1}, 2'000'000'000, 2'000'000'000, 100, 80};
     EXPECT_EQ(sourcePixelAt(far, kLeft, kTop), std::nullopt);
-    const PictureGeometry huge{2'000'000'000, 2'000'000'000, 2'000'000'000, 0, 0, 100, 80};
+    const PictureGeometry huge{2'000'000'000, 2'000'000'000, {2'000'000'000, 1}, 0, 0, 100, 80};
     EXPECT_EQ(sourcePixelAt(huge, kLeft + 1, kTop), std::nullopt);
 }
 

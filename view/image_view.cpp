@@ -72,7 +72,7 @@ void ImageView::clearGeometry() {
     source_ = {};
     scrollX_ = 0;
     scrollY_ = 0;
-    zoomFactor_ = 1;
+    zoom_ = {};
 }
 
 // Takes the band's geometry and loads it. A picture without lines or pixels (two
@@ -103,7 +103,7 @@ void ImageView::fitToWindow() {
                                      : client.height - layout::kToolbarHeight;
     if (freeSpace <= 0)
         return;
-    zoomFactor_ = (fitColumns ? source_.pixelsPerLine : source_.lineCount) / freeSpace + 1;
+    setZoom((fitColumns ? source_.pixelsPerLine : source_.lineCount) / freeSpace + 1);
 }
 
 void ImageView::setOrigin(std::int32_t x, std::int32_t y) {
@@ -176,7 +176,11 @@ bool ImageView::compose() {
     if (source_.pixelCount == 0 || !displayBits_)
         return false;
     const ChannelSources sources = channelSources();
-    const std::int64_t step = std::max(zoomFactor_, 1);
+    if (zoom_.magnified()) {
+        composeMagnified(sources);
+        return true;
+    }
+    const std::int64_t step = std::max(zoom_.subsample, 1);
     const std::int64_t columns = visibleColumns(step);
     for (std::int32_t i = 0; i < outputHeight_; ++i) {
         std::uint8_t* row = displayBits_ + bufferSize_ - std::int64_t{i + 1} * rowStride_;
@@ -191,11 +195,60 @@ bool ImageView::compose() {
     return true;
 }
 
+// Display row i shows source line scrollY + i / m from the top, column j source
+// column scrollX + j / m. Each source line is composed once and its pixels widened
+// into the first of its m rows; the other rows are copies of it.
+void ImageView::composeMagnified(const ChannelSources& sources) {
+    const std::int64_t m = zoom_.magnification;
+    const std::int64_t columns = visibleColumns(1);
+    const std::int64_t sourceColumns = std::min(columns, (std::int64_t{outputWidth_} + m - 1) / m);
+    const std::int64_t shown = std::min<std::int64_t>(sourceColumns * m, outputWidth_);
+    sourceRow_.resize(static_cast<std::size_t>(3 * std::max<std::int64_t>(sourceColumns, 1)));
+    for (std::int32_t i = 0; i < outputHeight_; i += static_cast<std::int32_t>(m)) {
+        const std::int64_t line = std::int64_t{source_.lineCount} - 1 - scrollY_ - i / m;
+        std::uint8_t* first = displayBits_ + bufferSize_ - std::int64_t{i + 1} * rowStride_;
+        const std::int64_t rowShown = line >= 0 ? shown : 0;
+        if (rowShown > 0) {
+            mapColourRow(sources, line * source_.pixelsPerLine, static_cast<std::size_t>(scrollX_),
+                         1, static_cast<std::size_t>(sourceColumns), sourceRow_.data());
+            expandRow(sourceRow_.data(), sourceColumns, first);
+        }
+        std::memset(first + 3 * rowShown, 0,
+                    static_cast<std::size_t>(3 * (outputWidth_ - rowShown)));
+        const std::int32_t copies =
+            static_cast<std::int32_t>(std::min<std::int64_t>(m, outputHeight_ - i));
+        for (std::int32_t r = 1; r < copies; ++r)
+            std::memcpy(first - std::int64_t{r} * rowStride_, first,
+                        static_cast<std::size_t>(3 * outputWidth_));
+    }
+}
+
+// Each of the source pixels as m display pixels, cut at the display's width. A
+// pixel goes out as one 4-byte store whose fourth byte the next store covers; the
+// row's last pixel is written byte by byte, so nothing lands past the row.
+void ImageView::expandRow(const std::uint8_t* pixels, std::int64_t sourceColumns,
+                          std::uint8_t* row) const {
+    const std::int64_t m = zoom_.magnification;
+    const std::int64_t shown = std::min<std::int64_t>(sourceColumns * m, outputWidth_);
+    if (shown <= 0)
+        return;
+    std::int64_t column = 0;
+    for (std::int64_t k = 0; k < sourceColumns && column < shown - 1; ++k) {
+        std::uint32_t bgr = 0;
+        std::memcpy(&bgr, pixels + 3 * k, 3);
+        const std::int64_t end = std::min(column + m, shown - 1);
+        for (; column < end; ++column)
+            std::memcpy(row + 3 * column, &bgr, 4);
+    }
+    const std::uint8_t* last = pixels + 3 * ((shown - 1) / m);
+    std::memcpy(row + 3 * (shown - 1), last, 3);
+}
+
 CompositionKey ImageView::compositionKey() const {
     CompositionKey key;
     key.width = outputWidth_;
     key.height = outputHeight_;
-    key.zoom = zoomFactor_;
+    key.zoom = zoom_;
     key.scrollX = scrollX_;
     key.scrollY = scrollY_;
     key.mode = displayMode_;

@@ -1,6 +1,7 @@
 // What the image area of the main window shows: the bands feeding the three
-// display channels, grey or colour, the zoom (a whole-number subsampling factor),
-// the scroll origin and the display image's description, size and buffer.
+// display channels, grey or colour, the zoom (a whole-number subsampling factor or
+// a magnification), the scroll origin and the display image's description, size
+// and buffer.
 //
 // The view refers to bands but does not own them (the product catalogue does); it
 // decides when a band's pixel buffer is loaded and when it is freed.
@@ -9,6 +10,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 #include <string>
 
@@ -17,6 +19,7 @@
 #include "view/channel_source.h"
 #include "view/display_mode.h"
 #include "view/level_range.h"
+#include "view/zoom.h"
 
 namespace qm {
 
@@ -39,7 +42,7 @@ struct SourceGeometry {
 struct CompositionKey {
     std::int32_t width = 0;
     std::int32_t height = 0;
-    std::int32_t zoom = 0;
+    Zoom zoom{0, 0};
     std::int32_t scrollX = 0;
     std::int32_t scrollY = 0;
     DisplayMode mode = DisplayMode::None;
@@ -79,8 +82,15 @@ class ImageView {
     // Frees the pixels of the slot's band (its histogram stays) and empties the slot.
     void releaseChannel(int slot);
 
-    std::int32_t zoom() const { return zoomFactor_; }
-    void setZoom(std::int32_t factor) { zoomFactor_ = factor; }
+    // The subsampling factor: 1 while the picture is magnified.
+    std::int32_t zoom() const { return zoom_.subsample; }
+    // Subsamples by the factor (1 shows every pixel); no magnification.
+    void setZoom(std::int32_t factor) { zoom_ = {factor, 1}; }
+    std::int32_t magnification() const { return zoom_.magnification; }
+    // Draws each source pixel as a block of that many screen pixels a side; no
+    // subsampling.
+    void setMagnification(std::int32_t factor) { zoom_ = {1, factor}; }
+    Zoom scale() const { return zoom_; }
     // The zoom at which the picture's lines (or, after a display image taller than
     // wide, its columns) fit the window's free area. Unchanged before the first
     // display image or when the window leaves no free area on that axis.
@@ -93,9 +103,9 @@ class ImageView {
     bool prepareBuffer(std::int32_t width, std::int32_t height);
 
     // Fills the display buffer from the shown channels' pixels through their levels:
-    // every zoomFactor-th pixel of every zoomFactor-th line from the scroll origin,
-    // black right of and below the picture. False when nothing is shown or no
-    // buffer has been prepared.
+    // every zoom-th pixel of every zoom-th line from the scroll origin, or each pixel
+    // from the origin as a magnification x magnification block, black right of and
+    // below the picture. False when nothing is shown or no buffer has been prepared.
     bool compose();
 
     // Windows only. Sizes the display image to the window's image area, composes it
@@ -144,6 +154,8 @@ class ImageView {
     bool sizeDisplay(std::int32_t width, std::int32_t height);
     void clearGeometry();
     std::int64_t visibleColumns(std::int64_t step) const;
+    void composeMagnified(const ChannelSources& sources);
+    void expandRow(const std::uint8_t* pixels, std::int64_t sourceColumns, std::uint8_t* row) const;
     bool loadChannel(BandImage& band);
 
     BitmapInfo bitmapInfo_;
@@ -154,7 +166,9 @@ class ImageView {
     std::int32_t rowStride_ = 0;
     std::int32_t rowPadding_ = 0;
     SourceGeometry source_;
-    std::int32_t zoomFactor_ = 1;
+    Zoom zoom_;
+    // One composed source line, for a magnified display.
+    std::vector<std::uint8_t> sourceRow_;
     DisplayMode displayMode_ = DisplayMode::None;
     std::int32_t scrollX_ = 0;
     std::int32_t scrollY_ = 0;

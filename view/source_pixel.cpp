@@ -11,7 +11,7 @@ PictureGeometry pictureGeometry(const ImageView& view, int areaWidth, int areaHe
     PictureGeometry picture;
     picture.pixelsPerLine = view.pixelsPerLine();
     picture.lineCount = view.lineCount();
-    picture.zoom = view.zoom();
+    picture.zoom = view.scale();
     picture.scrollX = view.scrollX();
     picture.scrollY = view.scrollY();
     picture.areaWidth = areaWidth;
@@ -25,10 +25,12 @@ std::optional<SourcePixel> sourcePixelAt(const PictureGeometry& picture, int cli
     const std::int64_t y = std::int64_t{clientY} - layout::kToolbarHeight;
     if (x < 0 || y < 0 || x >= picture.areaWidth || y >= picture.areaHeight)
         return std::nullopt;
-    const std::int64_t step = std::max(picture.zoom, 1);
-    const std::int64_t column = std::int64_t{picture.scrollX} + x * step;
+    const std::int64_t step = std::max(picture.zoom.subsample, 1);
+    const std::int64_t m = std::max(picture.zoom.magnification, 1);
+    const std::int64_t column = std::int64_t{picture.scrollX} + (m > 1 ? x / m : x * step);
     const std::int64_t bufferLine =
-        std::int64_t{picture.lineCount} - picture.scrollY - (y + 1) * step;
+        m > 1 ? std::int64_t{picture.lineCount} - 1 - picture.scrollY - y / m
+              : std::int64_t{picture.lineCount} - picture.scrollY - (y + 1) * step;
     if (column >= picture.pixelsPerLine || bufferLine < 0)
         return std::nullopt;
     SourcePixel pixel;

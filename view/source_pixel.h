@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <optional>
 
+#include "view/zoom.h"
+
 namespace qm {
 
 class ImageView;
@@ -15,7 +17,7 @@ class ImageView;
 struct PictureGeometry {
     std::int32_t pixelsPerLine = 0;
     std::int32_t lineCount = 0;
-    std::int32_t zoom = 1;
+    Zoom zoom;
     std::int32_t scrollX = 0;
     std::int32_t scrollY = 0;
     int areaWidth = 0;
@@ -38,8 +40,9 @@ PictureGeometry pictureGeometry(const ImageView& view, int areaWidth, int areaHe
 
 // The pixel drawn at the client point: display column j shows source column
 // scrollX + j * zoom, and display row i (from the top) shows buffer line
-// lineCount - scrollY - (i + 1) * zoom, as composition draws them. None outside the
-// image area and in the black right of and below the picture.
+// lineCount - scrollY - (i + 1) * zoom, as composition draws them; magnified, column
+// j shows scrollX + j / m and row i the line scrollY + i / m from the top. None
+// outside the image area and in the black right of and below the picture.
 std::optional<SourcePixel> sourcePixelAt(const PictureGeometry& picture, int clientX, int clientY);
 
 }  // namespace qm

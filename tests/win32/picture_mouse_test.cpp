@@ -116,22 +116,23 @@ TEST_F(PictureMouseTest, CtrlWheelZoomsLikeTheZoomCommands) {
     const struct {
         const char* what;
         std::vector<int> deltas;
-        std::int32_t zoom;
+        Zoom zoom;
     } steps[] = {
-        {"back zooms out", {-120}, 2},
-        {"two notches back", {-240}, 4},
-        {"half a notch does nothing yet", {60}, 4},
-        {"the other half zooms in", {60}, 3},
-        {"forward to 100%", {120, 120, 120}, 1},
+        {"back zooms out", {-120}, {2, 1}},
+        {"two notches back", {-240}, {4, 1}},
+        {"half a notch does nothing yet", {60}, {4, 1}},
+        {"the other half zooms in", {60}, {3, 1}},
+        {"forward to 100%", {120, 120}, {1, 1}},
+        {"and on to twice the size", {120}, {1, 2}},
     };
     for (const auto& step : steps) {
         SCOPED_TRACE(step.what);
         for (const int delta : step.deltas)
             wheel(delta, MK_CONTROL);
-        EXPECT_EQ(main_.view().zoom(), step.zoom);
+        EXPECT_EQ(main_.view().scale(), step.zoom);
         // The pages follow, as they follow the commands.
         EXPECT_EQ(scrollBar(control::kVerticalScrollBar).nPage,
-                  static_cast<UINT>(kAreaHeight * step.zoom));
+                  static_cast<UINT>(step.zoom.sourcePixelsIn(kAreaHeight)));
     }
 }
 
@@ -171,19 +172,20 @@ TEST_F(PictureMouseTest, DraggingMovesThePictureWithTheMouse) {
     }
 }
 
-// Ctrl+wheel during a drag: the picture stays where it is and the drag goes on at
-// the new zoom from the cursor's place.
-TEST_F(PictureMouseTest, ZoomingDuringADragDoesNotMoveThePicture) {
+// Ctrl+wheel during a drag: the pixel under the wheel's point stays there, and the
+// drag goes on at the new zoom from where the picture is then.
+TEST_F(PictureMouseTest, ZoomingDuringADragKeepsThePixelUnderTheWheel) {
     showPicture();
-    scrollTo({100, 80});
+    scrollTo({300, 250});
     press({400, 200});
     moveTo({390, 193});
-    ASSERT_EQ(origin(), Origin(110, 87));
+    ASSERT_EQ(origin(), Origin(310, 257));
+    // The wheel turns over the area's middle (164, 174): pixel (474, 431) is there.
     wheel(-120, MK_CONTROL);
     ASSERT_EQ(main_.view().zoom(), 2);
-    EXPECT_EQ(origin(), Origin(110, 87));
+    EXPECT_EQ(origin(), Origin(474 - 164 * 2, 431 - 175 * 2 + 1));
     moveTo({380, 186});
-    EXPECT_EQ(origin(), Origin(130, 101));
+    EXPECT_EQ(origin(), Origin(474 - 164 * 2 + 20, 431 - 175 * 2 + 1 + 14));
     release({380, 186});
 }
 

@@ -8,6 +8,7 @@
 
 #include <cstdio>
 #include <string>
+#include <tuple>
 #include <utility>
 
 #include "app/control_ids.h"
@@ -137,6 +138,69 @@ TEST_F(PixelTextTest, CornersOfAScrolledPictureNameTheirPixels) {
         EXPECT_EQ(textAt(kLeft - 1, kTop), "");
         EXPECT_EQ(textAt(kLeft, kTop - 1), "");
     }
+}
+
+// Magnified, each source pixel is an m x m block; at the bars' far end the last
+// whole block ends where the picture does, and a block the area's edge cuts shows
+// the black beyond the picture and no text.
+TEST_F(PixelTextTest, CornersOfAMagnifiedScrolledPictureNameTheirPixels) {
+    showProduct();
+    useSmallArea();
+    for (const int m : {2, 4}) {
+        SCOPED_TRACE("magnified " + std::to_string(m));
+        command(IDM_ZOOM_ACTUAL_SIZE);
+        for (int factor = 1; factor < m; factor *= 2)
+            command(IDM_ZOOM_IN);
+        ASSERT_EQ(main_.view().magnification(), m);
+        scrollToEnd();
+        const int originX = main_.view().scrollX();
+        const int originY = main_.view().scrollY();
+        const int wholeColumns = kAreaWidth / m;
+        const int wholeRows = kAreaHeight / m;
+
+        const Readout topLeft = checkedReadout(0, 0);
+        EXPECT_EQ(topLeft.column, originX);
+        EXPECT_EQ(topLeft.line, originY);
+        const Readout blockEnd = checkedReadout(m - 1, m - 1);
+        EXPECT_EQ(blockEnd.column, originX);
+        EXPECT_EQ(blockEnd.line, originY);
+        const Readout last = checkedReadout(wholeColumns * m - 1, wholeRows * m - 1);
+        EXPECT_EQ(last.column, kShape.width - 1);
+        EXPECT_EQ(last.line, kShape.height - 1);
+        if (wholeRows * m < kAreaHeight) {
+            EXPECT_EQ(textAt(kLeft, kTop + wholeRows * m), "");
+        }
+    }
+}
+
+// Ctrl and the wheel zoom about the cursor: the source pixel under it stays under
+// it at every step, in and out, through 1:1.
+TEST_F(PixelTextTest, CtrlWheelKeepsThePixelUnderTheCursor) {
+    showProduct();
+    useSmallArea();
+    for (const auto& [message, id, position] :
+         {std::tuple{WM_HSCROLL, 111, 50}, std::tuple{WM_VSCROLL, 110, 40}})
+        SendMessageA(window(), message, MAKEWPARAM(SB_THUMBPOSITION, position),
+                     reinterpret_cast<LPARAM>(control(id)));
+    repaint();
+    const POINT cursor{kLeft + 20, kTop + 15};
+    const Readout under = checkedReadout(20, 15);
+    ASSERT_EQ(under.column, 70);
+    ASSERT_EQ(under.line, 55);
+    POINT screen = cursor;
+    ClientToScreen(window(), &screen);
+    // Four notches in (2x to 16x), six out (back to 1:1, then subsampling 2 and 3).
+    for (const int delta : {120, 120, 120, 120, -120, -120, -120, -120, -120, -120}) {
+        SCOPED_TRACE(testing::Message() << "magnified " << main_.view().magnification()
+                                        << ", subsampled " << main_.view().zoom());
+        SendMessageA(window(), WM_MOUSEWHEEL, MAKEWPARAM(MK_CONTROL, delta),
+                     MAKELPARAM(screen.x, screen.y));
+        repaint();
+        const Readout after = checkedReadout(20, 15);
+        EXPECT_EQ(after.column, under.column);
+        EXPECT_EQ(after.line, under.line);
+    }
+    EXPECT_EQ(main_.view().zoom(), 3);
 }
 
 // At zoom 3 the whole picture fits the default window: right of and below it the
