@@ -15,6 +15,9 @@
 #   compose_magnified/magnification:2, 4 and 16: the same display composed from the
 #     stretched bands, each source pixel an m x m block; ratio is compose_ms over
 #     memcpy_ms (the goal at 4x: under 2).
+#   profile: profile_us (every band's value at one pixel of an 8-band 8000 x 7000
+#     scene, none loaded, warm file cache), raw_us (eight open, 1-byte pread, close of
+#     the same bytes) and their ratio; the goal is under 1 ms a profile.
 #   export/single_band and three_bands: export_ms (exportBitmap of the 8000 x 7000
 #     picture, 8-bit or 24-bit), write_ms (fopen, one fwrite of as many bytes and
 #     fclose, in the same folder) and ratio (export_ms over write_ms).

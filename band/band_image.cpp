@@ -193,6 +193,15 @@ bool fileCanFill(std::int32_t bufferBytes, std::int32_t fileSize) {
     return std::int64_t{bufferBytes} - fileSize <= BandImage::kMaxBytesBeyondFile;
 }
 
+// The pixel buffer's size when a file of that size (-1: unmeasured) can fill it:
+// nothing where loading refuses the band.
+std::optional<std::int32_t> loadableBytes(const Geometry& geometry, std::int32_t fileSize) {
+    const std::optional<std::int32_t> bytes = pixelBufferBytes(geometry);
+    if (!bytes || fileSize < 0 || !fileCanFill(*bytes, fileSize))
+        return std::nullopt;
+    return bytes;
+}
+
 }  // namespace
 
 bool BandImage::setPath(std::string_view path) {
@@ -307,14 +316,12 @@ bool BandImage::loadPixels() {
 }
 
 bool BandImage::readPixels(PixelCounter* counter) {
-    const std::optional<std::int32_t> bytes = pixelBufferBytes(geometry_);
-    if (!bytes)
-        return false;
     platform::File file;
     if (!file.open(path_, platform::File::Mode::Read))
         return false;
     const std::int32_t size = fileSize();
-    if (size < 0 || !fileCanFill(*bytes, size))
+    const std::optional<std::int32_t> bytes = loadableBytes(geometry_, size);
+    if (!bytes)
         return false;
     std::unique_ptr<std::uint8_t[]> buffer(new (std::nothrow) std::uint8_t[*bytes]);
     if (!buffer)
@@ -332,6 +339,25 @@ bool BandImage::readPixels(PixelCounter* counter) {
     }
     pixels_ = std::move(buffer);
     return true;
+}
+
+std::optional<std::uint8_t> BandImage::pixelAt(std::int32_t column, std::int32_t line) const {
+    if (column < 0 || line < 0 || column >= geometry_.pixelsPerLine || line >= geometry_.lineCount)
+        return std::nullopt;
+    const std::int64_t row = std::int64_t{geometry_.lineCount} - 1 - line;
+    if (pixels_)
+        return pixels_[static_cast<std::size_t>(row * geometry_.pixelsPerLine + column)];
+    return readPixel(row, column);
+}
+
+std::optional<std::uint8_t> BandImage::readPixel(std::int64_t row, std::int32_t column) const {
+    platform::File file;
+    if (!file.open(path_, platform::File::Mode::Read))
+        return std::nullopt;
+    const std::int32_t size = fileSize();
+    if (!loadableBytes(geometry_, size))
+        return std::nullopt;
+    return readPixelBottomUp(file, size, geometry_, row, column);
 }
 
 bool readBigEndianAt(const std::string& path, std::int64_t offset, int n, int& out) {

@@ -102,6 +102,14 @@ class BandImage {
     // Frees the pixels. The histogram stays, with its statistics and level pair.
     void releasePixels() { pixels_.reset(); }
 
+    // The pixel at the column and line counted from 0 at the top-left of the
+    // picture as shown (buffer row lineCount - 1 - line): from the buffer when the
+    // band is loaded, otherwise by one read of that byte of the file, so that
+    // nothing is loaded. A byte the file lacks is 0, as loading gives it. Nothing
+    // outside the band, nor where loading would fail (the file cannot be opened or
+    // measured, the geometry gives no buffer or asks far beyond the file).
+    std::optional<std::uint8_t> pixelAt(std::int32_t column, std::int32_t line) const;
+
     const std::string& path() const { return path_; }
     const std::string& bandName() const { return bandName_; }
     std::int32_t recordLength() const { return geometry_.recordLength; }
@@ -128,6 +136,7 @@ class BandImage {
     void readDisplayName(const std::string& configPath, const std::string& section,
                          const std::string& key);
     bool readPixels(PixelCounter* counter);
+    std::optional<std::uint8_t> readPixel(std::int64_t row, std::int32_t column) const;
 
     std::string path_;
     std::string bandName_;

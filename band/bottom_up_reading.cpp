@@ -16,12 +16,6 @@ constexpr std::int64_t kBlockBytes = 1 << 20;
 // its records; no scratch area larger than this is made for one.
 constexpr std::int64_t kLargestSpan = 2 * kBlockBytes;
 
-// Where the row's pixels start in the file; negative before the start.
-std::int64_t rowPosition(std::int64_t fileSize, const BandImage::Geometry& geometry,
-                         std::int64_t row) {
-    return fileSize + geometry.firstPixelOffset - (row + 1) * geometry.recordLength;
-}
-
 // Zeroes the bytes of a row of `length` bytes that lie outside [start, end).
 void zeroOutside(std::uint8_t* row, std::int64_t length, std::int64_t start, std::int64_t end) {
     std::memset(row, 0, static_cast<std::size_t>(start));
@@ -118,6 +112,19 @@ void readBlockInPlace(platform::File& file, std::int64_t fileSize,
 }
 
 }  // namespace
+
+std::int64_t rowPosition(std::int64_t fileSize, const BandImage::Geometry& geometry,
+                         std::int64_t row) {
+    return fileSize + geometry.firstPixelOffset - (row + 1) * geometry.recordLength;
+}
+
+std::uint8_t readPixelBottomUp(platform::File& file, std::int64_t fileSize,
+                               const BandImage::Geometry& geometry, std::int64_t row,
+                               std::int64_t column) {
+    std::uint8_t pixel = 0;
+    file.readAt(rowPosition(fileSize, geometry, row) + column, &pixel, 1);
+    return pixel;
+}
 
 void readRowsBottomUp(platform::File& file, std::int64_t fileSize,
                       const BandImage::Geometry& geometry, std::uint8_t* pixels,

@@ -1,4 +1,4 @@
-// Reading a band file's lines into its bottom-up pixel buffer.
+// Reading a band file's lines into its bottom-up pixel buffer, or one pixel alone.
 //
 // Row r of the buffer is the line whose record starts (r + 1) records before the
 // end of the file (a remainder after the last whole record shifts every row rather
@@ -16,6 +16,13 @@
 
 namespace qm {
 
+// Where the pixels of buffer row `row` start in a file of fileSize bytes: the
+// first pixel offset into the record that starts (row + 1) records before the end
+// of the file. Negative before the start of the file. Loading a band and reading
+// one pixel both place rows by it; row r shows line lineCount - 1 - r from the top.
+std::int64_t rowPosition(std::int64_t fileSize, const BandImage::Geometry& geometry,
+                         std::int64_t row);
+
 // Told after each block how many rows, from row 0 on, are now in place; the count
 // only grows, and the last call gives the geometry's lineCount.
 using RowsPlaced = std::function<void(std::int32_t rows)>;
@@ -29,5 +36,11 @@ using RowsPlaced = std::function<void(std::int32_t rows)>;
 void readRowsBottomUp(platform::File& file, std::int64_t fileSize,
                       const BandImage::Geometry& geometry, std::uint8_t* pixels,
                       const RowsPlaced& placed);
+
+// The byte of buffer row `row` at the column, by one positioned read of the file; 0
+// when the file lacks it (before its start, past its end, a short read).
+std::uint8_t readPixelBottomUp(platform::File& file, std::int64_t fileSize,
+                               const BandImage::Geometry& geometry, std::int64_t row,
+                               std::int64_t column);
 
 }  // namespace qm

@@ -396,5 +396,70 @@ TEST_F(BandPixelsTest, ReloadReadsThePixelsAgainButKeepsTheFirstHistogram) {
     EXPECT_EQ(capture.boxes().size(), 1u);  // no second table, no second box
 }
 
+// A pixel read alone from the file, nothing loaded, is the one loading places:
+// row lineCount - 1 - line of the buffer, at the corners and in the middle.
+TEST_F(BandPixelsTest, PixelReadFromTheFileIsTheOneLoadingPlaces) {
+    struct Place {
+        int column;
+        int line;
+    };
+    const struct {
+        const char* name;
+        const char* fileName;
+        std::string bytes;
+        int headerPixels;  // 0 for the record format
+        int headerLines;
+        std::int64_t topLeft;  // the file offset of shown pixel (0, 0), or kZero
+    } cases[] = {
+        {"record format, framed, 5 bytes after the last record", "SCENE_B1.DAT",
+         workedExampleFile(5), 0, 0, 1007},
+        // The image lines are the last 500 records.
+        {"fast format", "SCENE_B10.FST", patternFile(600 * 500 + 7), 600, 500, 7},
+        {"BAND80: the first half of doubled records", "SCENE_B80.FST", patternFile(1200 * 1000 + 3),
+         600, 500, 3},
+        // Four whole lines and 30 bytes: the top six lines lie before the file.
+        {"cut short", "SCENE_B10.FST", patternFile(430), 100, 10, kZero},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        dir_.writeFile(c.fileName, c.bytes);
+        BandImage fromFile, loaded;
+        if (c.headerPixels == 0) {
+            measureRecordBand(fromFile, c.bytes);
+            measureRecordBand(loaded, c.bytes);
+        } else {
+            measureFastBand(fromFile, c.fileName, c.headerPixels, c.headerLines);
+            measureFastBand(loaded, c.fileName, c.headerPixels, c.headerLines);
+        }
+        const test::MessageCapture capture;
+        ASSERT_TRUE(loaded.loadPixels());
+        const int right = loaded.pixelsPerLine() - 1;
+        const int bottom = loaded.lineCount() - 1;
+        for (const Place p : {Place{0, 0}, Place{right, 0}, Place{0, bottom}, Place{right, bottom},
+                              Place{right / 2, bottom / 2}}) {
+            SCOPED_TRACE("column " + std::to_string(p.column) + " line " + std::to_string(p.line));
+            EXPECT_EQ(loaded.pixelAt(p.column, p.line), pixelAt(loaded, bottom - p.line, p.column));
+            EXPECT_EQ(fromFile.pixelAt(p.column, p.line), loaded.pixelAt(p.column, p.line));
+        }
+        const std::uint8_t topLeft = c.topLeft == kZero ? 0 : patternByte(c.topLeft);
+        EXPECT_EQ(fromFile.pixelAt(0, 0), topLeft);
+        for (const Place p :
+             {Place{-1, 0}, Place{0, -1}, Place{right + 1, 0}, Place{0, bottom + 1}}) {
+            EXPECT_EQ(fromFile.pixelAt(p.column, p.line), std::nullopt);
+            EXPECT_EQ(loaded.pixelAt(p.column, p.line), std::nullopt);
+        }
+        EXPECT_EQ(fromFile.pixels(), nullptr);
+    }
+}
+
+// Where loading refuses the band, a pixel alone is refused too.
+TEST_F(BandPixelsTest, PixelOfABandThatCannotLoadIsNothing) {
+    BandImage band;
+    measureFastBand(band, "SCENE_B10.FST", 1024, BandImage::kMaxBytesBeyondFile / 1024 + 2);
+    EXPECT_EQ(band.pixelAt(0, 0), std::nullopt);  // no file
+    dir_.writeFile("SCENE_B10.FST", patternFile(1024));
+    EXPECT_EQ(band.pixelAt(5, band.lineCount() - 1), std::nullopt);  // far beyond the file
+}
+
 }  // namespace
 }  // namespace qm

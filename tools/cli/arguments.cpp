@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "tools/cli/export_arguments.h"
+#include "tools/cli/pixel_arguments.h"
 
 namespace qm::cli {
 namespace {
@@ -86,7 +87,7 @@ bool namesFolder(std::string_view outputPath) {
 
 bool optionTakesValue(std::string_view word) {
     return word == "-o" || word == "--config" || word == "--band" || word == "--rgb" ||
-           word == "--levels" || word == "--auto-clip";
+           word == "--levels" || word == "--auto-clip" || word == "--auto-stddev";
 }
 
 Arguments usageError(std::string error) {
@@ -117,6 +118,8 @@ Arguments parseArguments(const std::vector<std::string>& typed) {
         return parseInfo(arguments);
     if (arguments[0] == "export")
         return parseExportArguments(arguments);
+    if (arguments[0] == "pixel")
+        return parsePixelArguments(arguments);
     return usageError("unknown command " + arguments[0]);
 }
 
@@ -124,8 +127,10 @@ const char* usageLine() {
     return "usage: quillmere-cli info LABEL [--config FILE] [--json] [--stats]\n"
            "       quillmere-cli export LABEL -o OUT.BMP [--config FILE]\n"
            "                     (--band B | --rgb R,G,B) [--levels L:H[,L:H,L:H] |\n"
-           "                     --auto-true-colour | --auto-clip P] [--no-world-file]\n"
+           "                     --auto-true-colour | --auto-clip P | --auto-stddev K]\n"
+           "                     [--no-world-file]\n"
            "       quillmere-cli export LABEL... -o DIR/ (the same choices)\n"
+           "       quillmere-cli pixel PRODUCT COLUMN LINE [--config FILE] [--json]\n"
            "       quillmere-cli --help | --version\n";
 }
 
@@ -138,13 +143,15 @@ const char* helpText() {
     return "usage: quillmere-cli info LABEL [--config FILE] [--json] [--stats]\n"
            "       quillmere-cli export LABEL -o OUT.BMP [--config FILE]\n"
            "                     (--band B | --rgb R,G,B) [--levels L:H[,L:H,L:H] |\n"
-           "                     --auto-true-colour | --auto-clip P] [--no-world-file]\n"
+           "                     --auto-true-colour | --auto-clip P | --auto-stddev K]\n"
+           "                     [--no-world-file]\n"
            "       quillmere-cli export LABEL... -o DIR/ (the same choices)\n"
+           "       quillmere-cli pixel PRODUCT COLUMN LINE [--config FILE] [--json]\n"
            "       quillmere-cli --help | --version\n"
            "\n"
            "LABEL may also be a Landsat 7 header (L7*_H??.FST), which opens its scene.\n"
            "\n"
-           "Both commands open a product as the viewer's open command does: the label\n"
+           "Every command opens a product as the viewer's open command does: the label\n"
            "file LABEL is parsed, the label's satellite, sensor and logical format are\n"
            "looked up in the configuration file, and the band files in the product\n"
            "directory (LABEL without its extension) are discovered and measured.\n"
@@ -166,8 +173,19 @@ const char* helpText() {
            "(three-band mode, a 24-bit file). The bands are applied as the band change\n"
            "applies them (bands that differ in file size, line count or pixels per line\n"
            "are refused), then the levels, then the whole picture is written at full\n"
-           "resolution, rows bottom-up. Without --levels or --auto-true-colour every\n"
+           "resolution, rows bottom-up. Without --levels or an --auto- option every\n"
            "channel keeps the full range 0:255, which leaves the pixels as they are.\n"
+           "\n"
+           "pixel opens PRODUCT (a label or a Landsat 7 header) as info does and reads\n"
+           "every band's value at one pixel, loading no band: COLUMN and LINE count from\n"
+           "0 at the top-left of the first band as the viewer shows it. A band of another\n"
+           "size is read at the same place of its own grid (COLUMN x its width / the\n"
+           "first band's width, rounded down; lines likewise), so band 8 of a scene is\n"
+           "read at twice the column and line. A line per band gives its index (from 0),\n"
+           "value, radiance (bias + gain x value where the header calibrates the band,\n"
+           "- otherwise) and display name; a georeferenced product adds the easting and\n"
+           "northing of the pixel's centre and, where its projection is computed here,\n"
+           "the latitude and longitude.\n"
            "\n"
            "An option that takes a value takes it as the next word or after '=':\n"
            "--levels -100:300 and --levels=-100:300 are the same.\n"
@@ -207,6 +225,12 @@ const char* helpText() {
            "  --auto-clip P  stretch each channel between the P and 100 - P percentiles\n"
            "                 of its band's histogram (0 < P < 50, e.g. 2): low maps to 0,\n"
            "                 high to 255; a band with a single value keeps 0:255\n"
+           "  --auto-stddev K\n"
+           "                 stretch each channel K deviations either side of its band's\n"
+           "                 mean (K > 0, e.g. 2), from the mean and deviation info\n"
+           "                 --stats reports: low = mean - K x deviation and high =\n"
+           "                 mean + K x deviation, rounded half away from zero, held\n"
+           "                 within -100 to 300, high at least low + 1\n"
            "  --auto-true-colour\n"
            "                 the automatic true-colour levels from the three bands'\n"
            "                 means and deviations; needs --rgb with three bands\n"
@@ -214,11 +238,21 @@ const char* helpText() {
            "                 for a georeferenced product, write no world file (OUT.bpw,\n"
            "                 OUT.pgw) and no OUT.bmp.aux.xml beside the picture\n"
            "\n"
+           "pixel options:\n"
+           "  --config FILE  read FILE instead of QMDATA.INI beside this program\n"
+           "  --json         print one JSON object instead of plain text: column, line,\n"
+           "                 easting and northing (metres) and latitude and longitude\n"
+           "                 (decimal degrees, north and east positive) when\n"
+           "                 georeferenced, and bands (a list of {index, name, value,\n"
+           "                 radiance}, value and radiance null when unknown); names are\n"
+           "                 converted from Shift-JIS to UTF-8\n"
+           "\n"
            "  -h, --help     show this text\n"
            "  --version      show the program's version\n"
            "\n"
            "exit status:\n"
            "  0  info: the product has bands; export: the file was written\n"
+           "     pixel: the profile was printed (a band unreadable there has no value)\n"
            "  1  info: the product has no band (label unreadable, logical format not in\n"
            "     QMDATA.INI, no matching file, no header, a refused file); the reason\n"
            "     goes to standard error, the report still follows. export: nothing or\n"
@@ -227,6 +261,8 @@ const char* helpText() {
            "     loaded, levels refused, a file of the product named as output, output\n"
            "     not written: folder missing, read-only, disk full, path too long; the\n"
            "     old file is kept, picture too large for a bitmap file)\n"
+           "     pixel: the product has no band (and why) or the pixel lies outside its\n"
+           "     first band; nothing goes to standard output\n"
            "  2  the command line is wrong\n";
 }
 

@@ -1,6 +1,7 @@
 // The command line of quillmere-cli: what it asks for, or why it cannot be run.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -16,7 +17,7 @@ inline constexpr char kProgramName[] = "quillmere-cli";
 inline constexpr char kNoBandChoice[] = "-";
 
 struct Arguments {
-    enum class Action { Info, Export, Help, Version, UsageError };
+    enum class Action { Info, Export, Pixel, Help, Version, UsageError };
 
     Action action = Action::UsageError;
     std::string labelPath;   // as given
@@ -40,15 +41,22 @@ struct Arguments {
     bool autoTrueColour = false;
     // --auto-clip P: each channel stretched between the P and 100 - P percentiles.
     std::optional<double> autoClipPercent;
+    // --auto-stddev K: each channel stretched K deviations either side of its mean.
+    std::optional<double> autoStddev;
     // --no-world-file: no world file and no auxiliary XML beside a georeferenced picture.
     bool noWorldFile = false;
+
+    // pixel: the pixel of the product's first band, from 0 at its top-left.
+    std::int32_t column = 0;
+    std::int32_t line = 0;
 };
 
 // Reads the arguments after the program name:
 //   info LABEL [--config FILE] [--json] [--stats]
 //   export LABEL -o OUT [--config FILE] (--band B | --rgb R,G,B)
-//          [--levels L:H[,L:H,L:H] | --auto-true-colour | --auto-clip P]
-//          [--no-world-file]
+//          [--levels L:H[,L:H,L:H] | --auto-true-colour | --auto-clip P |
+//           --auto-stddev K] [--no-world-file]
+//   pixel PRODUCT COLUMN LINE [--config FILE] [--json]
 // with the options in any order after the command, or --help / -h or --version
 // anywhere (help first). An option's value may also follow it after '='
 // ("--levels=-100:300"), as GNU programs accept.

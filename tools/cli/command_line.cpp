@@ -4,6 +4,7 @@
 #include "tools/cli/arguments.h"
 #include "tools/cli/export_command.h"
 #include "tools/cli/info_command.h"
+#include "tools/cli/pixel_command.h"
 
 namespace qm::cli {
 
@@ -21,6 +22,8 @@ int runCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
             return runInfo(parsed, out, err);
         case Arguments::Action::Export:
             return runExport(parsed, out, err, progress);
+        case Arguments::Action::Pixel:
+            return runPixel(parsed, out, err);
         case Arguments::Action::UsageError:
             break;
     }
