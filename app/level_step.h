@@ -6,9 +6,6 @@
 
 namespace qm {
 
-inline constexpr int kLevelMin = -100;
-inline constexpr int kLevelMax = 300;
-
 enum class LevelMember { High, Low };
 
 void stepLevel(LevelRange& range, LevelMember member, int delta);

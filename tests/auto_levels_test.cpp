@@ -1,5 +1,6 @@
-// The automatic levels: true colour from three bands' means and deviations, and
-// the percentile stretch from one band's counts.
+// The automatic levels: true colour from three bands' means and deviations, the
+// percentile stretch from one band's counts and the deviation stretch from its
+// statistics.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -93,6 +94,30 @@ TEST(ClippedLevelsTest, LowAndHighAtThePercentilesOfTheCounts) {
     };
     for (const auto& c : cases) {
         const LevelRange levels = clippedLevels(c.counts, c.percent);
+        EXPECT_EQ(levels.low, c.low) << c.name;
+        EXPECT_EQ(levels.high, c.high) << c.name;
+    }
+}
+
+TEST(DeviationLevelsTest, KDeviationsEitherSideOfTheMeanWithinTheUpDownLimits) {
+    const struct {
+        const char* name;
+        BandStatistics band;  // mean, deviation
+        double k;
+        std::int32_t low;
+        std::int32_t high;
+    } cases[] = {
+        {"two deviations", {100, 25}, 2.0, 50, 150},
+        {"halves away from zero", {10, 3}, 1.5, 6, 15},      // 5.5 and 14.5
+        {"below zero too", {1, 3}, 0.5, -1, 3},              // -0.5 and 2.5
+        {"to the nearest", {10, 3}, 1.4, 6, 14},             // 5.8 and 14.2
+        {"held to the limits", {100, 150}, 2.0, -100, 300},  // -200 and 400
+        {"no deviation: high one above low", {80, 0}, 2.0, 80, 81},
+        {"held low at the top limit", {400, 0}, 2.0, 300, 301},
+        {"statistics past 32 bits when doubled", {kMax, kMax}, 2.0, -100, 300},
+    };
+    for (const auto& c : cases) {
+        const LevelRange levels = deviationLevels(c.band, c.k);
         EXPECT_EQ(levels.low, c.low) << c.name;
         EXPECT_EQ(levels.high, c.high) << c.name;
     }

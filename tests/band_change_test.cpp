@@ -1,6 +1,5 @@
-// The band change and the automatic true-colour levels as the viewer's commands
-// run them: the size check, which pixels are freed, the level pairs and their
-// messages.
+// The band change and the automatic levels as the viewer's commands run them: the
+// size check, which pixels are freed, the level pairs and their messages.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -9,6 +8,7 @@
 #include <vector>
 
 #include "band/band_image.h"
+#include "band/histogram.h"
 #include "paths/paths.h"
 #include "tests/support/message_capture.h"
 #include "tests/support/product_files.h"
@@ -238,6 +238,48 @@ TEST_F(BandChangeTest, TrueColourLevelsAreRefusedWithTheirMessages) {
         EXPECT_EQ(red->histogram()->highLevel, 200);
         EXPECT_EQ(red->histogram()->lowLevel, 10);
     }
+}
+
+// Only channels the mode shows and whose band loaded are stretched, without a box;
+// the others keep their pairs. Red's band has mean 100 and deviation 30.
+TEST_F(BandChangeTest, StretchesSetTheShownChannelsWithALoadedBand) {
+    const ChannelLevels before{{{200, 10}, {190, 20}, {180, 30}}};
+    const struct {
+        const char* name;
+        DisplayMode mode;
+        bool greenLoads;  // red always loads; a green that fails ends the assignment
+        ChannelLevels expected;
+    } cases[] = {
+        {"single-band mode", DisplayMode::SingleBand, true, {{{130, 70}, {190, 20}, {180, 30}}}},
+        {"green fails to load", DisplayMode::ThreeBand, false, {{{130, 70}, {190, 20}, {180, 30}}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        BandImage* red = fastBand("R_B1.FST", 5, 4);
+        BandImage* green =
+            c.greenLoads ? fastBand("G_B2.FST", 5, 4) : unloadableBand("G_B2.FST", 5, 4);
+        ImageView view;
+        view.setMode(c.mode);
+        {
+            test::MessageCapture loadFailure;
+            view.setChannels(red, green, fastBand("B_B3.FST", 5, 4));
+        }
+        red->histogram()->mean = 100;
+        red->histogram()->deviation = 30;
+        ChannelLevels levels = before;
+        test::MessageCapture capture;
+
+        EXPECT_TRUE(applyDeviationLevels(view, levels, 1.0));
+
+        EXPECT_TRUE(capture.boxes().empty());
+        expectLevels(levels, c.expected);
+        EXPECT_EQ(red->histogram()->lowLevel, 70);  // applied to the view
+    }
+    ImageView nothingShown;
+    nothingShown.setMode(DisplayMode::ThreeBand);
+    ChannelLevels levels = before;
+    EXPECT_FALSE(applyDeviationLevels(nothingShown, levels, 1.0));
+    expectLevels(levels, before);
 }
 
 }  // namespace

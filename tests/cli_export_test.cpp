@@ -433,6 +433,29 @@ TEST_F(CliExportTest, AutoClipStretchesEachChannelBetweenItsPercentiles) {
     }
 }
 
+TEST_F(CliExportTest, AutoStddevStretchesEachChannelAroundItsMean) {
+    // Band 1 holds 1..5, 11..15, 21..25, 31..35: mean 18, deviation 11 (the root of
+    // 2540 / 20, truncated); band 3 the same 120 higher: mean 138.
+    const struct {
+        const char* name;
+        Strings stretched;
+        Strings equivalent;
+    } cases[] = {
+        {"grey, 1.5 deviations",
+         {"--band", "1", "--auto-stddev", "1.5"},
+         {"--band", "1", "--levels", "2:35"}},
+        {"colour, one channel empty",
+         {"--rgb", "1,-,3", "--auto-stddev=2"},
+         {"--rgb", "1,-,3", "--levels", "-4:40,0:255,116:160"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_EQ(exportTo("SCENE01.LAB", "STDDEV.BMP", c.stretched).status, cli::kExitSuccess);
+        ASSERT_EQ(exportTo("SCENE01.LAB", "LEVELS.BMP", c.equivalent).status, cli::kExitSuccess);
+        EXPECT_EQ(bitmap("STDDEV.BMP").bytes(), bitmap("LEVELS.BMP").bytes());
+    }
+}
+
 TEST_F(CliExportTest, AutomaticTrueColourLevelsComeFromTheBandsStatistics) {
     const CliResult stats = run({"info", dir_.path("SCENE01.LAB"), "--config",
                                  dir_.path("QMDATA.INI"), "--json", "--stats"});
@@ -661,6 +684,16 @@ TEST_F(CliExportTest, UsageErrorsExitWithTwo) {
         {{"L.LAB", "-o", "O.BMP", "--band", "1", "--auto-clip", "2%"}, "0 < P < 50"},
         {{"L.LAB", "-o", "O.BMP", "--band", "1", "--auto-clip", "2", "--levels", "0:9"},
          "--auto-clip excludes"},
+        {{"L.LAB", "-o", "O.BMP", "--band", "1", "--auto-stddev", "0"}, "K > 0"},
+        {{"L.LAB", "-o", "O.BMP", "--band", "1", "--auto-stddev", "-1"}, "K > 0"},
+        {{"L.LAB", "-o", "O.BMP", "--band", "1", "--auto-stddev", "two"}, "K > 0"},
+        {{"L.LAB", "-o", "O.BMP", "--band", "1", "--auto-stddev=inf"}, "K > 0"},
+        {{"L.LAB", "-o", "O.BMP", "--band", "1", "--auto-stddev", "2", "--levels", "0:9"},
+         "--auto-stddev excludes"},
+        {{"L.LAB", "-o", "O.BMP", "--rgb", "1,2,3", "--auto-stddev", "2", "--auto-true-colour"},
+         "--auto-stddev excludes"},
+        {{"L.LAB", "-o", "O.BMP", "--band", "1", "--auto-clip", "2", "--auto-stddev", "2"},
+         "--auto-stddev excludes"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.reason);

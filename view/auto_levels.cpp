@@ -24,6 +24,14 @@ std::int32_t truncateToInt32(double value) {
     return static_cast<std::int32_t>(std::clamp(value, lowest, highest));
 }
 
+// Halves away from zero, then held to the up-downs' limits; in double until then,
+// since k deviations may reach far outside 32 bits.
+std::int32_t heldLevel(double value) {
+    constexpr double lowest = kLevelMin;
+    constexpr double highest = kLevelMax;
+    return static_cast<std::int32_t>(std::clamp(std::round(value), lowest, highest));
+}
+
 }  // namespace
 
 std::array<LevelRange, 3> trueColourLevels(const std::array<BandStatistics, 3>& bands) {
@@ -67,6 +75,14 @@ LevelRange clippedLevels(const std::array<std::int32_t, 256>& counts, double per
     }
     if (high <= low)
         return LevelRange{};
+    return LevelRange{.high = high, .low = low};
+}
+
+LevelRange deviationLevels(BandStatistics statistics, double k) {
+    const double mean = statistics.mean;
+    const double reach = k * statistics.deviation;
+    const std::int32_t low = heldLevel(mean - reach);
+    const std::int32_t high = std::max(heldLevel(mean + reach), low + 1);
     return LevelRange{.high = high, .low = low};
 }
 

@@ -1,5 +1,6 @@
-// The automatic input levels for three bands shown as true colour: each band's
-// range is set from its own mean and deviation, scaled by the spread of all three.
+// The automatic input levels: for three bands shown as true colour, each band's
+// range set from its own mean and deviation, scaled by the spread of all three; and
+// the stretches of one band at a time, by percentiles or by deviations.
 #pragma once
 
 #include <array>
@@ -30,5 +31,12 @@ std::array<LevelRange, 3> trueColourLevels(const std::array<BandStatistics, 3>& 
 // or with no pixels keeps the full range, shown as it is rather than all black.
 // `percent` lies between 0 and 50.
 LevelRange clippedLevels(const std::array<std::int32_t, 256>& counts, double percent);
+
+// The stretch around the mean, `k` deviations either way (k > 0):
+//   low  = mean - k * deviation,  high = mean + k * deviation,
+// each rounded to the nearest whole number (halves away from zero) and held within
+// the level up-downs' kLevelMin..kLevelMax; where high is not above low (no
+// deviation) it becomes low + 1, as a click on the up-downs would leave it.
+LevelRange deviationLevels(BandStatistics statistics, double k);
 
 }  // namespace qm

@@ -50,6 +50,22 @@ std::optional<std::array<BandStatistics, 3>> channelStatistics(const ImageView& 
     return statistics;
 }
 
+// Sets the pair of every shown channel with a loaded band by `rule` (a LevelRange
+// from the band's Histogram), then applies them all.
+template <typename Rule>
+bool applyToShownBands(ImageView& view, ChannelLevels& levels, const Rule& rule) {
+    bool stretched = false;
+    for (int k = 0; k < shownChannels(view.mode()); ++k) {
+        if (const BandImage* band = view.shownBand(k)) {
+            levels[k] = rule(*band->histogram());
+            stretched = true;
+        }
+    }
+    if (stretched)
+        view.applyLevels(levels);
+    return stretched;
+}
+
 }  // namespace
 
 bool changeBands(ImageView& view, const ChosenBands& chosen, ChannelLevels& levels, void* owner) {
@@ -87,6 +103,18 @@ bool applyTrueColourLevels(ImageView& view, ChannelLevels& levels) {
     levels = trueColourLevels(*statistics);
     view.applyLevels(levels);
     return true;
+}
+
+bool applyClippedLevels(ImageView& view, ChannelLevels& levels, double percent) {
+    return applyToShownBands(view, levels, [percent](const Histogram& histogram) {
+        return clippedLevels(histogram.counts, percent);
+    });
+}
+
+bool applyDeviationLevels(ImageView& view, ChannelLevels& levels, double k) {
+    return applyToShownBands(view, levels, [k](const Histogram& histogram) {
+        return deviationLevels({histogram.mean, histogram.deviation}, k);
+    });
 }
 
 }  // namespace qm

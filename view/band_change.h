@@ -1,6 +1,6 @@
-// What the viewer's band change and automatic true-colour level do to the view and
-// to the main window's level pairs, apart from the window's own controls (band
-// choosers, scroll bars), so the command-line tool can run the same steps.
+// What the viewer's band change and automatic levels do to the view and to the main
+// window's level pairs, apart from the window's own controls (band choosers, scroll
+// bars), so the command-line tool can run the same steps.
 #pragma once
 
 #include <array>
@@ -29,5 +29,13 @@ bool changeBands(ImageView& view, const ChosenBands& chosen, ChannelLevels& leve
 // (false, pairs unchanged) in single-band mode, when a channel has no band, or
 // when a channel's band has no histogram.
 bool applyTrueColourLevels(ImageView& view, ChannelLevels& levels);
+
+// The stretches of each shown channel by its own band's histogram: between the
+// `percent` and 100 - `percent` percentiles (clippedLevels), or `k` deviations
+// either side of the mean (deviationLevels). The new pairs are applied. A channel
+// without a band, or whose band failed to load, keeps its pair. False, and nothing
+// changed, when no channel shows a band; no message either way.
+bool applyClippedLevels(ImageView& view, ChannelLevels& levels, double percent);
+bool applyDeviationLevels(ImageView& view, ChannelLevels& levels, double k);
 
 }  // namespace qm

@@ -17,4 +17,8 @@ struct LevelRange {
 
 using ChannelLevels = std::array<LevelRange, 3>;
 
+// The limits of the level up-downs, which the automatic stretches keep to as well.
+inline constexpr int kLevelMin = -100;
+inline constexpr int kLevelMax = 300;
+
 }  // namespace qm

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <cstdint>
 #include <optional>
 #include <string_view>
@@ -23,6 +24,16 @@ std::vector<std::string> split(std::string_view text, char separator) {
 // A whole word as a decimal int32: an optional '-', digits, nothing else.
 std::optional<std::int32_t> int32From(std::string_view text) {
     std::int32_t value = 0;
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, value);
+    if (text.empty() || error != std::errc() || stop != end)
+        return std::nullopt;
+    return value;
+}
+
+// A whole word as a decimal number, or nothing.
+std::optional<double> numberFrom(std::string_view text) {
+    double value = 0.0;
     const char* end = text.data() + text.size();
     const auto [stop, error] = std::from_chars(text.data(), end, value);
     if (text.empty() || error != std::errc() || stop != end)
@@ -58,6 +69,7 @@ class ExportParser {
     std::string chooseBands(std::vector<std::string> bands);
     std::string readLevels(const std::string& text);
     std::string readAutoClip(const std::string& text);
+    std::string readAutoStddev(const std::string& text);
 
     Arguments result_;
     bool labelGiven_ = false;
@@ -119,16 +131,25 @@ std::string ExportParser::takeValue(const std::string& option, const std::string
     }
     if (option == "--auto-clip")
         return readAutoClip(value);
+    if (option == "--auto-stddev")
+        return readAutoStddev(value);
     return readLevels(value);
 }
 
 std::string ExportParser::readAutoClip(const std::string& text) {
-    double percent = 0.0;
-    const char* end = text.data() + text.size();
-    const auto [stop, error] = std::from_chars(text.data(), end, percent);
-    if (text.empty() || error != std::errc() || stop != end || !(percent > 0.0 && percent < 50.0))
+    const std::optional<double> percent = numberFrom(text);
+    if (!percent || !(*percent > 0.0 && *percent < 50.0))
         return "--auto-clip takes a percentage P with 0 < P < 50: " + text;
     result_.autoClipPercent = percent;
+    return {};
+}
+
+// Infinity and NaN read as numbers, but stretch nothing a picture could show.
+std::string ExportParser::readAutoStddev(const std::string& text) {
+    const std::optional<double> k = numberFrom(text);
+    if (!k || !std::isfinite(*k) || !(*k > 0.0))
+        return "--auto-stddev takes a number of deviations K > 0: " + text;
+    result_.autoStddev = k;
     return {};
 }
 
@@ -163,6 +184,8 @@ std::string ExportParser::finish() {
         return "no band chosen (--band B or --rgb R,G,B)";
     if (levelsGiven_ && result_.autoTrueColour)
         return "--levels and --auto-true-colour exclude each other";
+    if (result_.autoStddev && (levelsGiven_ || result_.autoTrueColour || result_.autoClipPercent))
+        return "--auto-stddev excludes --levels, --auto-true-colour and --auto-clip";
     if (result_.autoClipPercent && (levelsGiven_ || result_.autoTrueColour))
         return "--auto-clip excludes --levels and --auto-true-colour";
     if (levelsGiven_ && result_.levels.size() != result_.bands.size()) {

@@ -13,7 +13,6 @@
 #include "tools/cli/console_words.h"
 #include "tools/cli/png_file.h"
 #include "tools/cli/progress_line.h"
-#include "view/auto_levels.h"
 #include "view/band_change.h"
 #include "view/bitmap_file.h"
 #include "view/image_view.h"
@@ -114,12 +113,14 @@ bool ExportRun::applyLevels(ImageView& view, ChannelLevels& levels) const {
         fail(arguments_.labelPath, "--auto-true-colour needs three bands, chosen with --rgb");
         return false;
     }
+    // A stretch always finds a band here: a chosen band that failed to load has
+    // been refused already.
     if (arguments_.autoClipPercent) {
-        for (int k = 0; k < shownChannels(view.mode()); ++k) {
-            if (const BandImage* band = view.shownBand(k))
-                levels[k] = clippedLevels(band->histogram()->counts, *arguments_.autoClipPercent);
-        }
-        view.applyLevels(levels);
+        applyClippedLevels(view, levels, *arguments_.autoClipPercent);
+        return true;
+    }
+    if (arguments_.autoStddev) {
+        applyDeviationLevels(view, levels, *arguments_.autoStddev);
         return true;
     }
     if (arguments_.levels.empty())
