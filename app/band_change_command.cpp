@@ -26,6 +26,7 @@ void MainWindow::applyBandChange() {
     }
     setScrollRanges(chosen);
     pixelText_.setGeoreference(pictureGeoreference(*view_, *catalog_));
+    refreshProfile();
     InvalidateRect(window_, nullptr, FALSE);
 }
 

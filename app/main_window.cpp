@@ -61,7 +61,7 @@ LRESULT CALLBACK MainWindow::windowProc(HWND window, UINT message, WPARAM wParam
         case WM_MOUSEHWHEEL:    return self->onMouseWheel(wParam, lParam, true);
         case WM_LBUTTONDOWN:    return self->onLButtonDown(lParam);
         case WM_MOUSEMOVE:      return self->onMouseMove(lParam);
-        case WM_LBUTTONUP:      return self->onLButtonUp();
+        case WM_LBUTTONUP:      return self->onLButtonUp(lParam);
         case WM_CAPTURECHANGED: return self->onCaptureChanged();
         case WM_SETCURSOR:      return self->onSetCursor(wParam, lParam);
         case WM_KEYDOWN:        return self->onKeyDown(wParam, lParam);

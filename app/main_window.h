@@ -16,6 +16,7 @@
 #include "app/modal_guard.h"
 #include "app/picture_drag.h"
 #include "app/pixel_text.h"
+#include "app/spectral_profile_window.h"
 #include "app/wheel_steps.h"
 #include "product/label_file.h"
 #include "product/product_catalog.h"
@@ -62,6 +63,7 @@ class MainWindow {
     void openFromCommandLine(const char* commandLine);
 
     HWND window() const { return window_; }
+    const SpectralProfileWindow& profile() const { return profile_; }
     ImageView& view() { return *view_; }
     ChannelLevels& levels() { return levels_; }
     std::uint32_t paintFlags() const { return paintFlags_; }
@@ -93,7 +95,7 @@ class MainWindow {
     LRESULT onMouseWheel(WPARAM wParam, LPARAM screenPoint, bool tilted);
     LRESULT onLButtonDown(LPARAM point);
     LRESULT onMouseMove(LPARAM point);
-    LRESULT onLButtonUp();
+    LRESULT onLButtonUp(LPARAM point);
     LRESULT onCaptureChanged();
     LRESULT onSetCursor(WPARAM wParam, LPARAM lParam);
     LRESULT onKeyDown(WPARAM key, LPARAM lParam);
@@ -150,6 +152,14 @@ class MainWindow {
     void showProductInfo();
     // The spectral profile's tool window, shown or closed.
     void toggleSpectralProfile();
+    // The profile follows the pixel under the cursor unless a click pinned one; a
+    // click pins the pixel under it, the next one lets it go.
+    void followProfile(POINT point);
+    void pinProfile(POINT point);
+    // The picture changed (another product, a band change, a mode): the pinned
+    // pixel is read again from the new bands, or the profile empties.
+    void refreshProfile();
+    void showProfileAt(std::int32_t column, std::int32_t line);
     // The picture as the image area shows it, onto the clipboard as a DIB.
     void copyPicture();
 
@@ -193,6 +203,9 @@ class MainWindow {
     WheelSteps zoomWheel_;
     PictureDrag drag_;
     PixelText pixelText_;
+    SpectralProfileWindow profile_;
+    // The pixel a click pinned the profile to, in the shown picture's grid.
+    std::optional<std::pair<std::int32_t, std::int32_t>> profilePin_;
 };
 
 }  // namespace qm

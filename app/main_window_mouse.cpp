@@ -126,14 +126,19 @@ LRESULT MainWindow::onMouseMove(LPARAM lParam) {
         scrollWithinReach(false, drag_.lineFor(point, zoom));
     }
     pixelText_.pointerMoved(window_, point, *view_);
+    followProfile(point);
     return 0;
 }
 
-// Letting the capture go sends WM_CAPTURECHANGED, which ends the drag.
-LRESULT MainWindow::onLButtonUp() {
+// Letting the capture go sends WM_CAPTURECHANGED, which ends the drag. A press and
+// release on one point is a click, which pins the profile or lets it go.
+LRESULT MainWindow::onLButtonUp(LPARAM lParam) {
+    const bool click = drag_.active() && !drag_.moved();
     if (GetCapture() == window_)
         ReleaseCapture();
     drag_.stop();
+    if (click)
+        pinProfile(clientPoint(lParam));
     return 0;
 }
 

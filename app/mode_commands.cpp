@@ -31,6 +31,7 @@ void MainWindow::singleBandMode() {
     for (int channel = 1; channel < ImageView::kChannelCount; ++channel)
         resetChannel(channel, false);
     view_->setMode(DisplayMode::SingleBand);
+    refreshProfile();
     InvalidateRect(window_, nullptr, TRUE);
 }
 
@@ -40,6 +41,7 @@ void MainWindow::threeBandMode() {
     for (int channel = 1; channel < ImageView::kChannelCount; ++channel)
         resetChannel(channel, true);
     view_->setMode(DisplayMode::ThreeBand);
+    refreshProfile();
     InvalidateRect(window_, nullptr, TRUE);
 }
 

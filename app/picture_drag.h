@@ -25,6 +25,9 @@ class PictureDrag {
     void stop();
     // Where the cursor went during the drag.
     void follow(POINT cursor) { cursor_ = cursor; }
+    // Whether the cursor left the point it grabbed: a press and release where it
+    // stood is a click.
+    bool moved() const { return cursor_.x != grabbed_.x || cursor_.y != grabbed_.y; }
     // The zoom changed under the drag (Ctrl+wheel): the picture is grabbed again
     // where the cursor is, at these scroll positions, so it does not jump.
     void regrab(int column, int line);

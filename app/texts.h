@@ -37,6 +37,15 @@ inline constexpr char kSaveKeptOld[] = "保存先のファイルは元のまま�
 inline constexpr char kSaveOverProduct[] =
     "開いているプロダクトのファイルには保存できません。別の名前を指定してください:\n";
 
+// The spectral profile's tool window: its title, what it shows without a pixel,
+// and the table's headings (radiance in W/(m2 sr um)).
+inline constexpr char kProfileTitle[] = "スペクトルプロファイル";
+inline constexpr char kProfileNoPixel[] =
+    "画像の上にカーソルを置いてください。クリックで固定します。";
+inline constexpr char kProfileBandHeading[] = "バンド";
+inline constexpr char kProfileValueHeading[] = "値";
+inline constexpr char kProfileRadianceHeading[] = "放射輝度";
+
 // Product information's section titles and captions.
 inline const FactWords kFactWords = {
     .sections = {"ラベル", "シーン", "処理", "投影", "太陽", "バンド", "見つからないファイル"},
