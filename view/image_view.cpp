@@ -223,25 +223,55 @@ void ImageView::composeMagnified(const ChannelSources& sources) {
     }
 }
 
-// Each of the source pixels as m display pixels, cut at the display's width. A
-// pixel goes out as one 4-byte store whose fourth byte the next store covers; the
-// row's last pixel is written byte by byte, so nothing lands past the row.
+namespace {
+
+// Source pixels [0, count) as M display pixels each. A display pixel goes out as one
+// 4-byte store whose fourth byte the next store covers, so the caller leaves room
+// for one byte past the last one.
+template <int M>
+void widenBlocks(const std::uint8_t* pixels, std::int64_t count, std::uint8_t* row) {
+    for (std::int64_t k = 0; k < count; ++k, row += 3 * M) {
+        // Put together in a register: a 3-byte copy into memory read back as 4 bytes
+        // would wait on the store each time.
+        const std::uint8_t* pixel = pixels + 3 * k;
+        const std::uint32_t bgr =
+            pixel[0] | std::uint32_t{pixel[1]} << 8 | std::uint32_t{pixel[2]} << 16;
+        for (int r = 0; r < M; ++r)
+            std::memcpy(row + 3 * r, &bgr, 4);
+    }
+}
+
+// The zoom commands' magnifications with the block size known to the compiler.
+void widenBlocks(int m, const std::uint8_t* pixels, std::int64_t count, std::uint8_t* row) {
+    switch (m) {
+        case 2:
+            return widenBlocks<2>(pixels, count, row);
+        case 4:
+            return widenBlocks<4>(pixels, count, row);
+        case 8:
+            return widenBlocks<8>(pixels, count, row);
+        case 16:
+            return widenBlocks<16>(pixels, count, row);
+        default:
+            for (std::int64_t k = 0; k < count; ++k) {
+                for (int r = 0; r < m; ++r)
+                    std::memcpy(row + 3 * (k * m + r), pixels + 3 * k, 3);
+            }
+    }
+}
+
+}  // namespace
+
+// Each of the source pixels as m display pixels, cut at the display's width: whole
+// blocks as long as a byte past them stays on the row, the rest pixel by pixel.
 void ImageView::expandRow(const std::uint8_t* pixels, std::int64_t sourceColumns,
                           std::uint8_t* row) const {
-    const std::int64_t m = zoom_.magnification;
+    const int m = zoom_.magnification;
     const std::int64_t shown = std::min<std::int64_t>(sourceColumns * m, outputWidth_);
-    if (shown <= 0)
-        return;
-    std::int64_t column = 0;
-    for (std::int64_t k = 0; k < sourceColumns && column < shown - 1; ++k) {
-        std::uint32_t bgr = 0;
-        std::memcpy(&bgr, pixels + 3 * k, 3);
-        const std::int64_t end = std::min(column + m, shown - 1);
-        for (; column < end; ++column)
-            std::memcpy(row + 3 * column, &bgr, 4);
-    }
-    const std::uint8_t* last = pixels + 3 * ((shown - 1) / m);
-    std::memcpy(row + 3 * (shown - 1), last, 3);
+    const std::int64_t wholeBlocks = std::max<std::int64_t>((shown - 1) / m, 0);
+    widenBlocks(m, pixels, wholeBlocks, row);
+    for (std::int64_t column = wholeBlocks * m; column < shown; ++column)
+        std::memcpy(row + 3 * column, pixels + 3 * (column / m), 3);
 }
 
 CompositionKey ImageView::compositionKey() const {
