@@ -15,6 +15,7 @@
 
 #include "paths/paths.h"
 #include "platform/platform.h"
+#include "tests/support/cli_run.h"
 #include "tests/support/png_reader.h"
 #include "tests/support/product_files.h"
 #include "tests/support/scoped_write_fault.h"
@@ -30,6 +31,8 @@ namespace {
 
 using nlohmann::json;
 using Strings = std::vector<std::string>;
+using test::CliResult;
+using test::runCli;
 using Bytes = std::vector<std::uint8_t>;
 // A band's pixels as its file holds them: the top line of the picture first.
 using Lines = std::vector<Bytes>;
@@ -192,12 +195,6 @@ Lines mapped(const Lines& lines, const std::array<std::uint8_t, 256>& table) {
     return out;
 }
 
-struct CliResult {
-    int status;
-    std::string out;
-    std::string err;
-};
-
 class CliExportTest : public testing::Test {
   protected:
     void SetUp() override {
@@ -209,19 +206,13 @@ class CliExportTest : public testing::Test {
     }
     void TearDown() override { platform::setCurrentDirectory(startDirectory_); }
 
-    static CliResult run(const Strings& arguments, cli::Progress progress = cli::Progress::Hidden) {
-        std::ostringstream out, err;
-        const int status = cli::runCommandLine(arguments, out, err, progress);
-        return {status, out.str(), err.str()};
-    }
-
     // "export LABEL -o OUT.BMP --config QMDATA.INI" and the choices.
     CliResult exportTo(std::string_view label, std::string_view output,
                        const Strings& choices) const {
         Strings arguments = {"export",          dir_.path(label), "-o",
                              dir_.path(output), "--config",       dir_.path("QMDATA.INI")};
         arguments.insert(arguments.end(), choices.begin(), choices.end());
-        return run(arguments);
+        return runCli(arguments);
     }
 
     // SCENE01, record format: bands 1 to 3, band 4 one pixel wider, band 5 for levels.
@@ -394,9 +385,9 @@ TEST_F(CliExportTest, SeveralLabelsWriteOneFilePerProductIntoAFolder) {
     ASSERT_EQ(exportTo("SCENE01.LAB", "ALONE1.BMP", {"--band", "1"}).status, cli::kExitSuccess);
     ASSERT_EQ(exportTo("SCENE02.LAB", "ALONE2.BMP", {"--band", "1"}).status, cli::kExitSuccess);
     const std::string folder = dir_.path("OUT") + "/";
-    const CliResult result =
-        run({"export", dir_.path("SCENE01.LAB"), dir_.path("MISSING.LAB"), dir_.path("SCENE02.LAB"),
-             "-o", folder, "--config", dir_.path("QMDATA.INI"), "--band", "1"});
+    const CliResult result = runCli({"export", dir_.path("SCENE01.LAB"), dir_.path("MISSING.LAB"),
+                                     dir_.path("SCENE02.LAB"), "-o", folder, "--config",
+                                     dir_.path("QMDATA.INI"), "--band", "1"});
 
     EXPECT_EQ(result.status, cli::kExitFailure);  // one of three failed
     EXPECT_EQ(result.out, dir_.path("SCENE01.LAB") + ": wrote " + folder + "SCENE01.bmp\n" +
@@ -407,8 +398,8 @@ TEST_F(CliExportTest, SeveralLabelsWriteOneFilePerProductIntoAFolder) {
     EXPECT_EQ(bitmap("OUT/SCENE02.bmp").bytes(), bitmap("ALONE2.BMP").bytes());
     EXPECT_FALSE(exists("OUT/MISSING.bmp"));
 
-    const CliResult allGood = run({"export", dir_.path("SCENE01.LAB"), "-o", folder, "--config",
-                                   dir_.path("QMDATA.INI"), "--band", "2"});
+    const CliResult allGood = runCli({"export", dir_.path("SCENE01.LAB"), "-o", folder, "--config",
+                                      dir_.path("QMDATA.INI"), "--band", "2"});
     EXPECT_EQ(allGood.status, cli::kExitSuccess) << allGood.err;
 }
 
@@ -457,8 +448,8 @@ TEST_F(CliExportTest, AutoStddevStretchesEachChannelAroundItsMean) {
 }
 
 TEST_F(CliExportTest, AutomaticTrueColourLevelsComeFromTheBandsStatistics) {
-    const CliResult stats = run({"info", dir_.path("SCENE01.LAB"), "--config",
-                                 dir_.path("QMDATA.INI"), "--json", "--stats"});
+    const CliResult stats = runCli({"info", dir_.path("SCENE01.LAB"), "--config",
+                                    dir_.path("QMDATA.INI"), "--json", "--stats"});
     ASSERT_EQ(stats.status, cli::kExitSuccess) << stats.err;
     const json bands = json::parse(stats.out)["bands"];
     // Red band 3, green band 1, blue band 2.
@@ -622,8 +613,8 @@ TEST_F(CliExportTest, BatchExportBetweenJapaneseFoldersPrintsThePathsAsGiven) {
     const std::string second = given[0] + "SCENE02.LAB";
     const std::string folder = given[1];
 
-    const CliResult result = run({"export", first, second, "-o", folder, "--config",
-                                  dir_.native("QMDATA.INI").string(), "--band", "1"});
+    const CliResult result = runCli({"export", first, second, "-o", folder, "--config",
+                                     dir_.native("QMDATA.INI").string(), "--band", "1"});
     ASSERT_EQ(result.status, cli::kExitSuccess) << result.err;
     EXPECT_EQ(result.out, first + ": wrote " + folder + "SCENE01.bmp\n" + second + ": wrote " +
                               folder + "SCENE02.bmp\n");
@@ -644,7 +635,7 @@ TEST_F(CliExportTest, GeoreferencedPicturesGetTheirSidecarsUnlessAskedNot) {
                              "--config", config, "--rgb", "3,2,1"};
         if (!sidecars)
             arguments.push_back("--no-world-file");
-        const CliResult result = run(arguments);
+        const CliResult result = runCli(arguments);
         ASSERT_EQ(result.status, cli::kExitSuccess) << result.err;
         EXPECT_EQ(exists(sidecars ? "GEO.pgw" : "PLAIN.pgw"), sidecars);
         EXPECT_EQ(exists(name + ".aux.xml"), sidecars);
@@ -699,7 +690,7 @@ TEST_F(CliExportTest, UsageErrorsExitWithTwo) {
         SCOPED_TRACE(c.reason);
         Strings arguments = {"export"};
         arguments.insert(arguments.end(), c.words.begin(), c.words.end());
-        const CliResult result = run(arguments);
+        const CliResult result = runCli(arguments);
         EXPECT_EQ(result.status, cli::kExitUsage);
         EXPECT_NE(result.err.find(c.reason), std::string::npos) << result.err;
         EXPECT_NE(result.err.find("quillmere-cli export LABEL -o OUT.BMP"), std::string::npos);
@@ -711,7 +702,7 @@ TEST_F(CliExportTest, RelativePathsCountFromTheStartDirectory) {
     const std::string here = platform::currentDirectory();
 
     const CliResult result =
-        run({"export", "SCENE01.LAB", "-o", "OUT.BMP", "--config", "QMDATA.INI", "--band", "1"});
+        runCli({"export", "SCENE01.LAB", "-o", "OUT.BMP", "--config", "QMDATA.INI", "--band", "1"});
     ASSERT_EQ(result.status, cli::kExitSuccess) << result.err;
     EXPECT_EQ(platform::currentDirectory(), here);
     EXPECT_TRUE(exists("OUT.BMP"));
@@ -721,11 +712,11 @@ TEST_F(CliExportTest, RelativePathsCountFromTheStartDirectory) {
 TEST_F(CliExportTest, ProgressLineOnlyWhenAskedForAndWipedAtTheEnd) {
     Strings arguments = {"export",   dir_.path("SCENE01.LAB"), "-o",     dir_.path("OUT.BMP"),
                          "--config", dir_.path("QMDATA.INI"),  "--band", "1"};
-    const CliResult quiet = run(arguments);
+    const CliResult quiet = runCli(arguments);
     ASSERT_EQ(quiet.status, cli::kExitSuccess);
     EXPECT_EQ(quiet.err, "");
 
-    const CliResult shown = run(arguments, cli::Progress::Shown);
+    const CliResult shown = runCli(arguments, cli::Progress::Shown);
     ASSERT_EQ(shown.status, cli::kExitSuccess);
     EXPECT_NE(shown.err.find("writing " + dir_.path("OUT.BMP")), std::string::npos);
     EXPECT_EQ(shown.err.find('\n'), std::string::npos);

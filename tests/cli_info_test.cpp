@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/platform.h"
+#include "tests/support/cli_run.h"
 #include "tests/support/product_files.h"
 #include "tests/support/temp_dir.h"
 #include "tools/cli/command_line.h"
@@ -23,6 +24,8 @@ using test::fastHeader;
 using test::labelText;
 using test::RecordBand;
 using Strings = std::vector<std::string>;
+using test::CliResult;
+using test::runCli;
 
 // Expected UTF-8 texts: literals here are compiled to code page 932, u8 ones are not.
 std::string utf8(std::u8string_view text) {
@@ -37,12 +40,6 @@ constexpr char kConfiguration[] =
     "PrefixPos=20\r\nPrefixSize=4\r\nSuffixPos=24\r\nSuffixSize=4\r\n"
     "LeftFillPos=16\r\nLeftFillSize=2\r\nRightFillPos=18\r\nRightFillSize=2\r\n";
 
-struct CliResult {
-    int status;
-    std::string out;
-    std::string err;
-};
-
 class CliInfoTest : public testing::Test {
   protected:
     void SetUp() override {
@@ -51,15 +48,10 @@ class CliInfoTest : public testing::Test {
     }
     void TearDown() override { platform::setCurrentDirectory(startDirectory_); }
 
-    static CliResult run(const Strings& arguments) {
-        std::ostringstream out, err;
-        const int status = cli::runCommandLine(arguments, out, err);
-        return {status, out.str(), err.str()};
-    }
-
     // "info LABEL --config QMDATA.INI --json" on a label in the temporary folder.
     CliResult infoJson(std::string_view labelName) const {
-        return run({"info", dir_.path(labelName), "--config", dir_.path("QMDATA.INI"), "--json"});
+        return runCli(
+            {"info", dir_.path(labelName), "--config", dir_.path("QMDATA.INI"), "--json"});
     }
 
     // The record-format product SCENE01: its label lists "Satellite" last and a
@@ -197,7 +189,7 @@ TEST_F(CliInfoTest, ProductWithoutBandsExitsWithOneSayingWhy) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         const CliResult result =
-            run({"info", dir_.path("SCENE01.LAB"), "--json", "--config", c.config});
+            runCli({"info", dir_.path("SCENE01.LAB"), "--json", "--config", c.config});
         EXPECT_EQ(result.status, cli::kExitNoBand);
         EXPECT_EQ(result.err.find("quillmere-cli: " + dir_.path("SCENE01.LAB") + ": " + c.reason),
                   0u)
@@ -252,7 +244,7 @@ TEST_F(CliInfoTest, UsageErrorsExitWithTwo) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.reason);
-        const CliResult result = run(c.arguments);
+        const CliResult result = runCli(c.arguments);
         EXPECT_EQ(result.status, cli::kExitUsage);
         EXPECT_EQ(result.out, "");
         EXPECT_NE(result.err.find(c.reason), std::string::npos) << result.err;
@@ -264,7 +256,7 @@ TEST_F(CliInfoTest, HelpDescribesTheCommandAndExitsWithZero) {
     for (const Strings& arguments :
          {Strings{"--help"}, Strings{"-h"}, Strings{"info", "MISSING.LAB", "--help"}}) {
         SCOPED_TRACE(arguments.back());
-        const CliResult result = run(arguments);
+        const CliResult result = runCli(arguments);
         EXPECT_EQ(result.status, cli::kExitSuccess);
         EXPECT_EQ(result.err, "");
         for (const char* topic :
@@ -279,7 +271,7 @@ TEST_F(CliInfoTest, HelpDescribesTheCommandAndExitsWithZero) {
 TEST_F(CliInfoTest, PlainTextIsInTheConsoleCodePage) {
     writeRecordProduct();
     const CliResult result =
-        run({"info", dir_.path("SCENE01.LAB"), "--config", dir_.path("QMDATA.INI")});
+        runCli({"info", dir_.path("SCENE01.LAB"), "--config", dir_.path("QMDATA.INI")});
     ASSERT_EQ(result.status, cli::kExitBandsFound) << result.err;
     EXPECT_FALSE(json::accept(result.out));
 #ifdef _WIN32
@@ -321,8 +313,8 @@ std::string bandTwoWithPixels() {
 TEST_F(CliInfoTest, StatsAddEachBandsHistogram) {
     writeRecordProduct();
     dir_.writeFile("SCENE01/SCENE_B2.DAT", bandTwoWithPixels());
-    const CliResult result = run({"info", dir_.path("SCENE01.LAB"), "--config",
-                                  dir_.path("QMDATA.INI"), "--json", "--stats"});
+    const CliResult result = runCli({"info", dir_.path("SCENE01.LAB"), "--config",
+                                     dir_.path("QMDATA.INI"), "--json", "--stats"});
     ASSERT_EQ(result.status, cli::kExitBandsFound) << result.err;
     const json report = json::parse(result.out);
     ASSERT_EQ(report["bands"].size(), 2u);
@@ -358,7 +350,7 @@ TEST_F(CliInfoTest, StatsOfFastBandsZeroWhatLiesBeforeTheFileAndNameBandsThatFai
     dir_.writeFile("SCENE03/L7A_HRF.FST", fastHeader("65536 ", "65536 "));
     dir_.writeFile("SCENE03/SCENE_B10.FST", std::string(100, 'p'));
     const auto stats = [this](std::string_view label) {
-        return run(
+        return runCli(
             {"info", dir_.path(label), "--config", dir_.path("QMDATA.INI"), "--json", "--stats"});
     };
 
@@ -382,7 +374,7 @@ TEST_F(CliInfoTest, StatsOfFastBandsZeroWhatLiesBeforeTheFileAndNameBandsThatFai
     EXPECT_FALSE(failed.contains("counts"));
 
     const CliResult text =
-        run({"info", dir_.path("SCENE03.LAB"), "--config", dir_.path("QMDATA.INI"), "--stats"});
+        runCli({"info", dir_.path("SCENE03.LAB"), "--config", dir_.path("QMDATA.INI"), "--stats"});
     EXPECT_NE(text.out.find("not loaded"), std::string::npos) << text.out;
 }
 
@@ -390,7 +382,7 @@ TEST_F(CliInfoTest, StatsInPlainTextListTablesSixteenValuesALine) {
     writeRecordProduct();
     dir_.writeFile("SCENE01/SCENE_B2.DAT", bandTwoWithPixels());
     const CliResult result =
-        run({"info", dir_.path("SCENE01.LAB"), "--config", dir_.path("QMDATA.INI"), "--stats"});
+        runCli({"info", dir_.path("SCENE01.LAB"), "--config", dir_.path("QMDATA.INI"), "--stats"});
     ASSERT_EQ(result.status, cli::kExitBandsFound) << result.err;
     const std::size_t bandTwo = result.out.find("Band 1  SCENE_B2.DAT");
     ASSERT_NE(bandTwo, std::string::npos) << result.out;
@@ -423,7 +415,7 @@ TEST_F(CliInfoTest, BareHeaderReportsTheScenesFacts) {
              "SUN ELEVATION ANGLE =36.3 SUN AZIMUTH ANGLE =149.3"}));
     dir_.writeFile("L71118038_03819991201_B10.FST", std::string(12, 'p'));
 
-    const CliResult result = run({"info", hrf, "--config", dir_.path("QMDATA.INI"), "--json"});
+    const CliResult result = runCli({"info", hrf, "--config", dir_.path("QMDATA.INI"), "--json"});
     ASSERT_EQ(result.status, cli::kExitBandsFound) << result.err;
     const json report = json::parse(result.out);
     ASSERT_EQ(report["bands"].size(), 1u);
@@ -443,7 +435,7 @@ TEST_F(CliInfoTest, BareHeaderReportsTheScenesFacts) {
     EXPECT_FALSE(header.contains("pixelSize"));  // absent, not 0
     EXPECT_EQ(report["missingFiles"], json::array({"L71118038_03819991201_B20.FST"}));
 
-    const CliResult text = run({"info", hrf, "--config", dir_.path("QMDATA.INI")});
+    const CliResult text = runCli({"info", hrf, "--config", dir_.path("QMDATA.INI")});
     for (const char* line :
          {"[Scene]", "  satellite : LANDSAT7", "  path/row : 118/038",
           "  acquisition date : 1999-12-01", "  zone : 50", "  sun azimuth (deg) : 149.3",
@@ -456,7 +448,7 @@ TEST_F(CliInfoTest, RelativePathsCountFromTheStartDirectory) {
     ASSERT_TRUE(platform::setCurrentDirectory(dir_.path()));
     const std::string here = platform::currentDirectory();
 
-    const CliResult result = run({"info", "SCENE01.LAB", "--config", "QMDATA.INI", "--json"});
+    const CliResult result = runCli({"info", "SCENE01.LAB", "--config", "QMDATA.INI", "--json"});
     EXPECT_EQ(platform::currentDirectory(), here);  // discovery searches by path
 
     ASSERT_EQ(result.status, cli::kExitBandsFound) << result.err;

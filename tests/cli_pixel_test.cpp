@@ -11,6 +11,7 @@
 #include "paths/paths.h"
 #include "platform/platform.h"
 #include "product/open_product.h"
+#include "tests/support/cli_run.h"
 #include "tests/support/message_capture.h"
 #include "tests/support/product_files.h"
 #include "tests/support/temp_dir.h"
@@ -22,24 +23,14 @@ namespace {
 
 using nlohmann::json;
 using Strings = std::vector<std::string>;
+using test::CliResult;
+using test::runCli;
 
 constexpr char kConfiguration[] =
     "[Logical Format]\r\nREC=1\r\n[FileNameMask]\r\nREC=*.DAT\r\n"
     "[SAT1OPT]\r\nBAND1=Blue\r\n"
     "PrefixPos=20\r\nPrefixSize=4\r\nSuffixPos=24\r\nSuffixSize=4\r\n"
     "LeftFillPos=16\r\nLeftFillSize=2\r\nRightFillPos=18\r\nRightFillSize=2\r\n";
-
-struct CliResult {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-CliResult run(const Strings& arguments) {
-    std::ostringstream out, err;
-    const int status = cli::runCommandLine(arguments, out, err);
-    return {status, out.str(), err.str()};
-}
 
 class CliPixelTest : public testing::Test {
   protected:
@@ -65,7 +56,7 @@ class CliPixelTest : public testing::Test {
 
 TEST_F(CliPixelTest, RecordProductGivesEveryBandsValueAsTextAndJson) {
     const Strings arguments = {"pixel", dir_.path("SCENE01.LAB"), "100", "7", "--config", config_};
-    const CliResult text = run(arguments);
+    const CliResult text = runCli(arguments);
     ASSERT_EQ(text.status, cli::kExitSuccess) << text.err;
     EXPECT_EQ(text.out,
               "Column               100\nLine                 7\n\n"
@@ -75,7 +66,7 @@ TEST_F(CliPixelTest, RecordProductGivesEveryBandsValueAsTextAndJson) {
 
     Strings withJson = arguments;
     withJson.push_back("--json");
-    const CliResult result = run(withJson);
+    const CliResult result = runCli(withJson);
     ASSERT_EQ(result.status, cli::kExitSuccess) << result.err;
     EXPECT_EQ(json::parse(result.out), json::parse(R"({"column": 100, "line": 7, "bands": [
         {"index": 0, "name": "Blue", "value": 77, "radiance": null},
@@ -90,7 +81,7 @@ TEST_F(CliPixelTest, FastSceneGivesRadiancesAndWhereThePixelLies) {
     for (const char* product : {"SAMPLE/SYN7FAST.LAB", "SAMPLE/SYN7FAST/L71SYN7_HRF.FST"}) {
         SCOPED_TRACE(product);
         const CliResult result =
-            run({"pixel", dir_.path(product), "10", "5", "--config", config, "--json"});
+            runCli({"pixel", dir_.path(product), "10", "5", "--config", config, "--json"});
         ASSERT_EQ(result.status, cli::kExitSuccess) << result.err;
         const json report = json::parse(result.out);
         EXPECT_NEAR(report["easting"].get<double>(), 291614, 0.5);
@@ -124,7 +115,7 @@ TEST_F(CliPixelTest, FastSceneGivesRadiancesAndWhereThePixelLies) {
         EXPECT_GE(calibrated, 6);
         EXPECT_EQ(catalog.band(catalog.bandCount() - 1)->lineCount(), 22);
 
-        const CliResult text = run({"pixel", dir_.path(product), "10", "5", "--config", config});
+        const CliResult text = runCli({"pixel", dir_.path(product), "10", "5", "--config", config});
         EXPECT_NE(text.out.find("Latitude (deg)       35.412"), std::string::npos) << text.out;
     }
 }
@@ -157,14 +148,14 @@ TEST_F(CliPixelTest, RefusalsSayWhy) {
         SCOPED_TRACE(c.message);
         Strings arguments = {"pixel", label, "--config", config_};
         arguments.insert(arguments.end(), c.words.begin(), c.words.end());
-        const CliResult result = run(arguments);
+        const CliResult result = runCli(arguments);
         EXPECT_EQ(result.status, c.status);
         EXPECT_EQ(result.out, "");
         EXPECT_NE(result.err.find(c.message), std::string::npos) << result.err;
         const bool usageShown = result.err.find("quillmere-cli pixel PRODUCT") != std::string::npos;
         EXPECT_EQ(usageShown, c.status == cli::kExitUsage);
     }
-    EXPECT_NE(run({"--help"}).out.find("pixel options:"), std::string::npos);
+    EXPECT_NE(runCli({"--help"}).out.find("pixel options:"), std::string::npos);
 }
 
 }  // namespace
