@@ -32,9 +32,11 @@ void MainWindow::openProduct() {
 }
 
 // What the open command does with the label file chosen in its dialog; the command
-// line and a dropped file come the same way.
-void MainWindow::openProductPath(const char* labelPath) {
-    const LabelParseResult parseResult = readProduct(labelPath);
+// line and a dropped file come the same way. The box that says why no band was
+// found runs under the guard, whoever asked for the open.
+void MainWindow::openProductPath(const char* path) {
+    const ModalGuard::Hold opening = modal_.hold();
+    const LabelParseResult parseResult = readProduct(path);
     fillBandChoosers();
     EnableMenuItem(GetMenu(window_), IDM_PRODUCT_INFO, MF_BYCOMMAND | MF_ENABLED);
     explainNoBand(parseResult);

@@ -30,29 +30,24 @@ std::optional<std::string> singleDroppedFile(HDROP drop) {
 
 }  // namespace
 
-// A relative path is made full, so the messages name the whole path. The open's box
-// (no band found) runs under the guard like a command's.
+// A relative path is made full, so the messages name the whole path.
 void MainWindow::openFromCommandLine(const char* commandLine) {
     const std::optional<std::string> path =
         productPathFromCommandLine(commandLine ? commandLine : "");
     if (!path)
         return;
     const std::string full = platform::fullPath(platform::fromNativePath(*path));
-    if (full.empty())
-        return;
-    const ModalGuard::Hold opening = modal_.hold();
-    openProductPath(full.c_str());
+    if (!full.empty())
+        openProductPath(full.c_str());
 }
 
 // A drop while a command waits in its dialog or message box is ignored like a
-// command: opening would free the bands that command still uses. The open's own
-// box (no band found) runs under the guard like a command's.
+// command: opening would free the bands that command still uses.
 LRESULT MainWindow::onDropFiles(WPARAM drop) {
     const std::optional<std::string> path = singleDroppedFile(reinterpret_cast<HDROP>(drop));
     DragFinish(reinterpret_cast<HDROP>(drop));
     if (!path || !isProductPath(*path) || modal_.held())
         return 0;
-    const ModalGuard::Hold opening = modal_.hold();
     openProductPath(path->c_str());
     return 0;
 }

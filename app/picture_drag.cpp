@@ -27,11 +27,11 @@ void PictureDrag::regrab(int column, int line) {
 }
 
 std::int64_t PictureDrag::columnFor(POINT cursor, Zoom zoom) const {
-    return column_ - zoom.sourceDistance(cursor.x - grabbed_.x);
+    return column_ - zoom.sourcePixelsIn(cursor.x - grabbed_.x);
 }
 
 std::int64_t PictureDrag::lineFor(POINT cursor, Zoom zoom) const {
-    return line_ - zoom.sourceDistance(cursor.y - grabbed_.y);
+    return line_ - zoom.sourcePixelsIn(cursor.y - grabbed_.y);
 }
 
 }  // namespace qm

@@ -7,13 +7,10 @@
 namespace qm {
 namespace {
 
-// The band the shown picture is made of: the first shown channel's.
+// The band the shown picture is made of; -1 when nothing is shown.
 int referenceBand(const ImageView& view, const ProductCatalog& catalog) {
-    for (int k = 0; k < ImageView::kChannelCount; ++k) {
-        if (const BandImage* band = view.shownBand(k))
-            return catalog.indexOf(band);
-    }
-    return -1;
+    const BandImage* band = view.firstShownBand();
+    return band ? catalog.indexOf(band) : -1;
 }
 
 }  // namespace

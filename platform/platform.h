@@ -106,7 +106,8 @@ enum class WriteFailure {
     Other,
 };
 
-// Maps a C library error number to what it means for writing a file.
+// Maps a C library error number to what it means for writing a file; 0 (no number
+// set) and any number without a meaning of its own give Other.
 WriteFailure writeFailureOf(int errorNumber);
 
 // A binary file stream with 64-bit positions. One owner; closed on destruction.
@@ -144,9 +145,10 @@ class File {
 
   private:
     void failWith(WriteFailure failure);
+    bool failed() const { return failure_ != WriteFailure::None; }
 
     std::FILE* stream_ = nullptr;
-    bool writeFailed_ = false;
+    // Why the file failed since it was opened; None while every step succeeded.
     WriteFailure failure_ = WriteFailure::None;
     // Bytes written while a write fault is set (see setWriteFault).
     std::int64_t written_ = 0;
@@ -194,9 +196,7 @@ std::string utf8Path(std::string_view path);
 std::string programTextFromPath(std::string_view path);
 
 // The path made absolute against the current directory, with "." and ".." steps
-// resolved; empty when that fails or the result does not fit a path buffer. Band
-// paths are built from the label path after discovery has changed the current
-// directory, so a path typed relative to the start directory must be made full first.
+// resolved; empty when that fails or the result does not fit a path buffer.
 std::string fullPath(const std::string& path);
 
 // --- Message boxes ----------------------------------------------------------------

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
+#include <type_traits>
 
 #include "geo/angles.h"
 #include "platform/platform.h"
@@ -132,57 +134,47 @@ std::string_view valueRun(std::string_view record, std::size_t start, bool stopA
     return value;
 }
 
-std::optional<std::string> textField(std::string_view record, std::string_view label) {
+// The text of the label's first occurrence in the record; nothing without one.
+std::optional<std::string_view> fieldText(std::string_view record, std::string_view label) {
     const std::optional<Found> found = findLabel(record, label);
     if (!found)
         return std::nullopt;
-    const std::string_view value = valueRun(record, found->start, true);
-    if (value.empty())
-        return std::nullopt;
-    return std::string(value);
+    return valueRun(record, found->start, true);
 }
 
-// The number the text starts with (an optional sign, digits, a fraction, an
-// exponent), with the characters it took; nothing without digits.
-std::optional<double> leadingNumber(std::string_view text, std::size_t* used = nullptr) {
+std::optional<std::string> textField(std::string_view record, std::string_view label) {
+    const std::optional<std::string_view> value = fieldText(record, label);
+    if (!value || value->empty())
+        return std::nullopt;
+    return std::string(*value);
+}
+
+// The number the text starts with (an optional sign; for a double a fraction and an
+// exponent too), with the characters it took; nothing without digits, beyond the
+// type's range or not finite. "06801/06801" gives the int 6801.
+template <typename Number>
+std::optional<Number> leadingNumber(std::string_view text, std::size_t* used = nullptr) {
     std::size_t at = 0;
     if (at < text.size() && text[at] == '+')
         ++at;
-    double value = 0.0;
+    Number value{};
     const char* first = text.data() + at;
     const auto [end, error] = std::from_chars(first, text.data() + text.size(), value);
-    if (error != std::errc() || end == first || (at == 1 && *first == '-') || !std::isfinite(value))
+    if (error != std::errc() || end == first || (at == 1 && *first == '-'))
         return std::nullopt;
+    if constexpr (std::is_floating_point_v<Number>) {
+        if (!std::isfinite(value))
+            return std::nullopt;
+    }
     if (used)
         *used = static_cast<std::size_t>(end - text.data());
     return value;
 }
 
-std::optional<double> numberField(std::string_view record, std::string_view label) {
-    const std::optional<Found> found = findLabel(record, label);
-    if (!found)
-        return std::nullopt;
-    return leadingNumber(valueRun(record, found->start, true));
-}
-
-// A whole number that fits an int: "06801/06801" gives 6801.
-std::optional<int> integerOf(std::string_view text) {
-    std::size_t at = 0;
-    if (at < text.size() && text[at] == '+')
-        ++at;
-    int value = 0;
-    const char* first = text.data() + at;
-    const auto [end, error] = std::from_chars(first, text.data() + text.size(), value);
-    if (error != std::errc() || end == first || (at == 1 && *first == '-'))
-        return std::nullopt;
-    return value;
-}
-
-std::optional<int> integerField(std::string_view record, std::string_view label) {
-    const std::optional<Found> found = findLabel(record, label);
-    if (!found)
-        return std::nullopt;
-    return integerOf(valueRun(record, found->start, true));
+template <typename Number>
+std::optional<Number> numberField(std::string_view record, std::string_view label) {
+    const std::optional<std::string_view> value = fieldText(record, label);
+    return value ? leadingNumber<Number>(*value) : std::nullopt;
 }
 
 // Blank-separated numbers from `at` on, as many as parse in a row (lines included).
@@ -192,7 +184,7 @@ std::vector<double> numbersFrom(std::string_view record, std::size_t at, std::si
         while (at < record.size() && isBlank(record[at]))
             ++at;
         std::size_t used = 0;
-        const std::optional<double> number = leadingNumber(record.substr(at), &used);
+        const std::optional<double> number = leadingNumber<double>(record.substr(at), &used);
         if (!number || (at + used < record.size() && !isBlank(record[at + used])))
             break;
         numbers.push_back(*number);
@@ -210,7 +202,7 @@ std::optional<HeaderDate> dateOf(std::string_view text) {
             return std::nullopt;
     }
     const auto digits = [&](std::size_t from, std::size_t count) {
-        return *integerOf(text.substr(from, count));
+        return *leadingNumber<int>(text.substr(from, count));
     };
     const HeaderDate date{digits(0, 4), digits(4, 2), digits(6, 2)};
     if (date.month < 1 || date.month > 12 || date.day < 1 || date.day > 31)
@@ -226,11 +218,11 @@ void readPathRow(FastHeader& header) {
     const std::size_t slash = location.find('/');
     if (slash == std::string_view::npos)
         return;
-    header.path = integerOf(location.substr(0, slash));
+    header.path = leadingNumber<int>(location.substr(0, slash));
     const std::string_view rowDigits = location.substr(slash + 1, 3);
     if (rowDigits.size() == 3 && isAsciiDigit(rowDigits[0]) && isAsciiDigit(rowDigits[1]) &&
         isAsciiDigit(rowDigits[2]))
-        header.row = integerOf(rowDigits);
+        header.row = leadingNumber<int>(rowDigits);
 }
 
 // An angle written DDDMMSS.SSSS with its hemisphere letter: W and S are negative.
@@ -242,7 +234,7 @@ std::optional<double> hemisphereAngle(std::string_view token, char positive, cha
         return std::nullopt;
     std::size_t used = 0;
     const std::string_view digits = token.substr(0, token.size() - 1);
-    const std::optional<double> dms = leadingNumber(digits, &used);
+    const std::optional<double> dms = leadingNumber<double>(digits, &used);
     if (!dms || used != digits.size() || *dms < 0)
         return std::nullopt;
     const double degrees = geo::degreesFromDms(*dms);
@@ -266,7 +258,7 @@ std::vector<std::string_view> tokensOf(std::string_view text) {
 
 std::optional<double> wholeNumber(std::string_view token) {
     std::size_t used = 0;
-    const std::optional<double> number = leadingNumber(token, &used);
+    const std::optional<double> number = leadingNumber<double>(token, &used);
     return number && used == token.size() ? number : std::nullopt;
 }
 
@@ -306,15 +298,15 @@ void readAdministrative(std::string_view record, FastHeader& header) {
     header.satellite = textField(record, "SATELLITE");
     header.sensor = textField(record, "SENSOR");
     header.sensorMode = textField(record, "SENSOR MODE");
-    header.lookAngle = numberField(record, "LOOK ANGLE");
+    header.lookAngle = numberField<double>(record, "LOOK ANGLE");
     header.productType = textField(record, "PRODUCT TYPE");
     header.productSize = textField(record, "PRODUCT SIZE");
     header.processing = textField(record, "TYPE OF PROCESSING");
     header.resampling = textField(record, "RESAMPLING");
-    header.pixelsPerLine = integerField(record, "PIXELS PER LINE");
-    header.linesPerBand = integerField(record, "LINES PER BAND");
-    header.pixelSize = numberField(record, "PIXEL SIZE");
-    header.outputBitsPerPixel = integerField(record, "OUTPUT BITS PER PIXEL");
+    header.pixelsPerLine = numberField<int>(record, "PIXELS PER LINE");
+    header.linesPerBand = numberField<int>(record, "LINES PER BAND");
+    header.pixelSize = numberField<double>(record, "PIXEL SIZE");
+    header.outputBitsPerPixel = numberField<int>(record, "OUTPUT BITS PER PIXEL");
     header.bandsPresent = textField(record, "BANDS PRESENT");
     for (std::optional<Found> found = findLabel(record, "FILENAME"); found;
          found = findLabel(record, "FILENAME", found->labelEnd)) {
@@ -360,7 +352,7 @@ void readGeometric(std::string_view record, FastHeader& header) {
             std::copy(numbers.begin(), numbers.end(), header.projectionParameters->begin());
         }
     }
-    header.mapZone = integerField(record, "USGS MAP ZONE");
+    header.mapZone = numberField<int>(record, "USGS MAP ZONE");
     header.upperLeft = cornerOf(cornerTokens(record, "UL"));
     header.upperRight = cornerOf(cornerTokens(record, "UR"));
     header.lowerRight = cornerOf(cornerTokens(record, "LR"));
@@ -371,13 +363,19 @@ void readGeometric(std::string_view record, FastHeader& header) {
         header.centerPixel = wholeNumber(center[4]);
         header.centerLine = wholeNumber(center[5]);
     }
-    header.offset = numberField(record, "OFFSET");
-    header.orientationAngle = numberField(record, "ORIENTATION ANGLE");
-    header.sunElevation = numberField(record, "SUN ELEVATION ANGLE");
-    header.sunAzimuth = numberField(record, "SUN AZIMUTH ANGLE");
+    header.offset = numberField<double>(record, "OFFSET");
+    header.orientationAngle = numberField<double>(record, "ORIENTATION ANGLE");
+    header.sunElevation = numberField<double>(record, "SUN ELEVATION ANGLE");
+    header.sunAzimuth = numberField<double>(record, "SUN AZIMUTH ANGLE");
 }
 
 }  // namespace
+
+std::string HeaderDate::isoText() const {
+    char text[16];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d", year, month, day);
+    return text;
+}
 
 FastHeader parseFastHeader(std::string_view bytes) {
     // A CR before a LF is dropped, so every record is 1536 characters again.

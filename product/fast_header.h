@@ -18,6 +18,8 @@ struct HeaderDate {
     int month = 0;
     int day = 0;
 
+    // "2026-06-15".
+    std::string isoText() const;
     bool operator==(const HeaderDate&) const = default;
 };
 

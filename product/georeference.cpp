@@ -106,17 +106,25 @@ std::optional<BandGeoreference> bandGeoreference(const ProductCatalog& catalog, 
     return BandGeoreference{transform, std::move(georeference)};
 }
 
-std::string mapPositionText(const BandGeoreference& georeference, int column, int line) {
-    const geo::MapPoint map = georeference.transform.centreOf(column, line);
-    char text[96];
-    std::snprintf(text, sizeof text, "E %.0f N %.0f", map.easting, map.northing);
-    std::string result = text;
+PixelLocation pixelLocation(const BandGeoreference& georeference, std::int32_t column,
+                            std::int32_t line) {
+    PixelLocation location;
+    location.map = georeference.transform.centreOf(column, line);
     if (const std::optional<geo::TransverseMercator> projection =
-            georeference.header.projection.projection()) {
-        const geo::GeoPoint point = projection->inverse(map);
-        std::snprintf(text, sizeof text, "  %.5f%c %.5f%c", std::abs(point.latitude),
-                      point.latitude < 0 ? 'S' : 'N', std::abs(point.longitude),
-                      point.longitude < 0 ? 'W' : 'E');
+            georeference.header.projection.projection())
+        location.geographic = projection->inverse(location.map);
+    return location;
+}
+
+std::string mapPositionText(const BandGeoreference& georeference, int column, int line) {
+    const PixelLocation location = pixelLocation(georeference, column, line);
+    char text[96];
+    std::snprintf(text, sizeof text, "E %.0f N %.0f", location.map.easting, location.map.northing);
+    std::string result = text;
+    if (const std::optional<geo::GeoPoint>& point = location.geographic) {
+        std::snprintf(text, sizeof text, "  %.5f%c %.5f%c", std::abs(point->latitude),
+                      point->latitude < 0 ? 'S' : 'N', std::abs(point->longitude),
+                      point->longitude < 0 ? 'W' : 'E');
         result += text;
     }
     return result;

@@ -3,6 +3,7 @@
 // the map projection that turns map positions into latitude and longitude.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -41,6 +42,17 @@ struct BandGeoreference {
     geo::GeoTransform transform;
     Georeference header;
 };
+
+// Where the centre of a pixel lies: on the map of the product's projection, and in
+// latitude and longitude when that projection is computed here.
+struct PixelLocation {
+    geo::MapPoint map;
+    std::optional<geo::GeoPoint> geographic;
+};
+
+// The centre of the pixel at the column and line from 0 at the grid's top-left.
+PixelLocation pixelLocation(const BandGeoreference& georeference, std::int32_t column,
+                            std::int32_t line);
 
 // The georeference of the catalogue's band: a scene band's own header's, a label
 // product's bands that of its L7*_HRF.FST (the panchromatic band's doubled grid over

@@ -17,14 +17,10 @@ constexpr int kNoBandCode = 100;
 // The header kinds in the order their bands come.
 constexpr std::string_view kHeaderKinds[] = {"HRF", "HTM", "HPN"};
 
-bool equalNoCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && endsWithAsciiNoCase(a, b);
-}
-
 std::size_t kindRank(std::string_view headerName) {
     const std::string_view kind = headerName.substr(headerName.size() - 7, 3);
     for (std::size_t i = 0; i < std::size(kHeaderKinds); ++i) {
-        if (equalNoCase(kind, kHeaderKinds[i]))
+        if (equalsAsciiNoCase(kind, kHeaderKinds[i]))
             return i;
     }
     return std::size(kHeaderKinds);
@@ -42,7 +38,7 @@ std::string foundFile(const std::string& folder, const std::string& fileName) {
     if (!isPlainFileName(fileName))
         return {};
     for (const std::string& name : platform::findFiles(folder + fileName)) {
-        if (equalNoCase(name, fileName))
+        if (equalsAsciiNoCase(name, fileName))
             return folder + name;
     }
     return {};
@@ -58,7 +54,7 @@ std::vector<SceneHeader> sceneHeaders(const std::string& headerPath, FastHeader 
     });
     std::vector<SceneHeader> headers;
     for (const std::string& other : names) {
-        if (equalNoCase(other, name)) {
+        if (equalsAsciiNoCase(other, name)) {
             headers.push_back({folder + other, opened});
         } else if (std::optional<FastHeader> header = readFastHeader(folder + other)) {
             headers.push_back({folder + other, std::move(*header)});
@@ -94,7 +90,7 @@ std::optional<int> bandCodeOf(std::string_view fileName) {
 
 std::optional<BandCalibration> calibrationFor(const FastHeader& header, std::string_view fileName) {
     for (std::size_t i = 0; i < header.fileNames.size() && i < header.calibrations.size(); ++i) {
-        if (equalNoCase(header.fileNames[i], fileName))
+        if (equalsAsciiNoCase(header.fileNames[i], fileName))
             return header.calibrations[i];
     }
     return std::nullopt;
@@ -113,7 +109,7 @@ std::optional<LandsatScene> readLandsatScene(const std::string& headerPath) {
             // A file two headers name is one band, of the first header.
             const bool known = std::any_of(
                 scene.bands.begin(), scene.bands.end(),
-                [&](const SceneBand& band) { return equalNoCase(band.fileName, fileName); });
+                [&](const SceneBand& band) { return equalsAsciiNoCase(band.fileName, fileName); });
             if (known)
                 continue;
             scene.bands.push_back({bandCodeOf(fileName).value_or(kNoBandCode), fileName,

@@ -224,9 +224,8 @@ BandFacts ProductCatalog::headerFactsOf(const std::string& bandPath) const {
     const std::string fileName = lastPathComponent(bandPath);
     const FastHeader& header = headers_.front().header;
     const bool named =
-        std::any_of(header.fileNames.begin(), header.fileNames.end(), [&](const std::string& name) {
-            return name.size() == fileName.size() && endsWithAsciiNoCase(name, fileName);
-        });
+        std::any_of(header.fileNames.begin(), header.fileNames.end(),
+                    [&](const std::string& name) { return equalsAsciiNoCase(name, fileName); });
     if (!named)
         return {};
     return {std::size_t{0}, calibrationFor(header, fileName)};

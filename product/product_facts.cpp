@@ -15,12 +15,6 @@ std::string fixed(double value, int decimals) {
     return text;
 }
 
-std::string dateText(const HeaderDate& date) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02d", date.year, date.month, date.day);
-    return text;
-}
-
 // "35.412000N 138.705000E", then "E 291614.000 N 3921153.000", as far as given.
 std::string cornerText(const HeaderCorner& corner) {
     std::string text;
@@ -79,7 +73,7 @@ void addScene(const FastHeader& header, std::vector<FactGroup>& groups) {
         scene.add(FactCaption::PathRow, std::string(pathRow));
     }
     if (header.acquisitionDate)
-        scene.add(FactCaption::AcquisitionDate, dateText(*header.acquisitionDate));
+        scene.add(FactCaption::AcquisitionDate, header.acquisitionDate->isoText());
     scene.add(FactCaption::RequestId, header.requestId);
     scene.addTo(groups);
 

@@ -1,6 +1,5 @@
 #include "product/spectral_profile.h"
 
-#include "product/georeference.h"
 #include "product/product_catalog.h"
 
 namespace qm {
@@ -51,12 +50,7 @@ std::optional<PixelLocation> pixelLocation(const ProductCatalog& catalog, int ba
     const std::optional<BandGeoreference> georeference = bandGeoreference(catalog, band);
     if (!georeference)
         return std::nullopt;
-    PixelLocation location;
-    location.map = georeference->transform.centreOf(column, line);
-    if (const std::optional<geo::TransverseMercator> projection =
-            georeference->header.projection.projection())
-        location.geographic = projection->inverse(location.map);
-    return location;
+    return pixelLocation(*georeference, column, line);
 }
 
 }  // namespace qm

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "geo/transverse_mercator.h"
+#include "product/georeference.h"
 
 namespace qm {
 
@@ -31,13 +31,6 @@ struct ProfileEntry {
 // Empty when the reference band does not exist or does not hold the pixel.
 std::vector<ProfileEntry> spectralProfile(const ProductCatalog& catalog, int referenceBand,
                                           std::int32_t column, std::int32_t line);
-
-// Where the centre of a pixel lies: on the map of the product's projection, and in
-// latitude and longitude when that projection is computed here.
-struct PixelLocation {
-    geo::MapPoint map;
-    std::optional<geo::GeoPoint> geographic;
-};
 
 // The centre of the band's pixel (column and line from 0 at its top-left); nothing
 // when the band is not georeferenced.

@@ -39,6 +39,12 @@ constexpr bool endsWithAsciiNoCase(std::string_view text, std::string_view endin
     return true;
 }
 
+// Whether the texts are equal, ASCII letters compared without case: file names
+// and the labels of headers and configuration files.
+constexpr bool equalsAsciiNoCase(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && endsWithAsciiNoCase(a, b);
+}
+
 // A C text that may be null (a label entry that is missing), as an empty text.
 constexpr const char* textOrEmpty(const char* text) {
     return text ? text : "";

@@ -33,6 +33,14 @@ BandImage* ImageView::shownBand(int index) const {
     return band;
 }
 
+BandImage* ImageView::firstShownBand() const {
+    for (int k = 0; k < kChannelCount; ++k) {
+        if (BandImage* band = shownBand(k))
+            return band;
+    }
+    return nullptr;
+}
+
 void ImageView::setMode(DisplayMode newMode) {
     displayMode_ = newMode;
     ++bandGeneration_;

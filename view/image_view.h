@@ -70,6 +70,9 @@ class ImageView {
     // The channel's band when it can be shown: a band whose load failed (no pixels
     // or no histogram) counts as no band, so nothing reads what it lacks.
     BandImage* shownBand(int index) const;
+    // The band the picture is made of, whose grid it shows: the first shown
+    // channel's; null when nothing is shown.
+    BandImage* firstShownBand() const;
 
     DisplayMode mode() const { return displayMode_; }
     // Sets the mode and lets go of every channel: the band choice must be applied

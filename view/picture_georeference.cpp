@@ -7,11 +7,10 @@ namespace qm {
 
 std::optional<BandGeoreference> pictureGeoreference(const ImageView& view,
                                                     const ProductCatalog& catalog) {
-    for (int k = 0; k < ImageView::kChannelCount; ++k) {
-        if (const BandImage* band = view.shownBand(k))
-            return bandGeoreference(catalog, catalog.indexOf(band));
-    }
-    return std::nullopt;
+    const BandImage* band = view.firstShownBand();
+    if (!band)
+        return std::nullopt;
+    return bandGeoreference(catalog, catalog.indexOf(band));
 }
 
 }  // namespace qm

@@ -10,14 +10,6 @@ namespace {
 
 constexpr std::string_view kChannelNames[] = {"R", "G", "B"};
 
-bool showsAnyBand(const ImageView& view) {
-    for (int k = 0; k < ImageView::kChannelCount; ++k) {
-        if (view.shownBand(k))
-            return true;
-    }
-    return false;
-}
-
 // The channel's band value at the index, read as the composition reads it: the
 // band's buffer is indexed with the picture's geometry, so a band of another size
 // holds fewer (or more) pixels than the picture.
@@ -34,7 +26,7 @@ std::string channelValue(const ImageView& view, int channel, std::int64_t index)
 
 std::string pixelReadout(const ImageView& view, const std::optional<SourcePixel>& pixel) {
     const bool grey = view.mode() == DisplayMode::SingleBand;
-    if (!pixel || !(grey || view.mode() == DisplayMode::ThreeBand) || !showsAnyBand(view))
+    if (!pixel || !(grey || view.mode() == DisplayMode::ThreeBand) || !view.firstShownBand())
         return {};
     std::string text =
         "X " + std::to_string(pixel->column) + "  Y " + std::to_string(pixel->line) + " ";

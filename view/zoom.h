@@ -16,14 +16,12 @@ struct Zoom {
     bool operator==(const Zoom&) const = default;
     bool magnified() const { return magnification > 1; }
 
-    // The whole source pixels that `screen` screen pixels show: a magnified pixel cut
-    // by the area's edge does not count.
+    // The whole source pixels that `screen` screen pixels show, or that a move of
+    // that many carries the picture (negative for a move back): a magnified pixel cut
+    // by the area's edge does not count, and a drag moves by whole source pixels.
     std::int64_t sourcePixelsIn(std::int64_t screen) const {
         return magnified() ? screen / magnification : screen * subsample;
     }
-    // The source pixels a move of `screen` screen pixels carries the picture, whole
-    // ones only (towards zero), so a drag moves by whole source pixels.
-    std::int64_t sourceDistance(std::int64_t screen) const { return sourcePixelsIn(screen); }
 };
 
 }  // namespace qm

@@ -50,7 +50,6 @@ File::~File() {
 
 File::File(File&& other) noexcept
     : stream_(std::exchange(other.stream_, nullptr)),
-      writeFailed_(std::exchange(other.writeFailed_, false)),
       failure_(std::exchange(other.failure_, WriteFailure::None)),
       written_(std::exchange(other.written_, 0)) {}
 
@@ -58,22 +57,20 @@ File& File::operator=(File&& other) noexcept {
     if (this != &other) {
         close();
         stream_ = std::exchange(other.stream_, nullptr);
-        writeFailed_ = std::exchange(other.writeFailed_, false);
         failure_ = std::exchange(other.failure_, WriteFailure::None);
         written_ = std::exchange(other.written_, 0);
     }
     return *this;
 }
 
+// The first failure is the one kept: what follows it is its consequence.
 void File::failWith(WriteFailure failure) {
-    writeFailed_ = true;
     if (failure_ == WriteFailure::None)
-        failure_ = failure;
+        failure_ = failure == WriteFailure::None ? WriteFailure::Other : failure;
 }
 
 bool File::open(const std::string& path, Mode mode) {
     close();
-    writeFailed_ = false;
     failure_ = WriteFailure::None;
     written_ = 0;
     if (!fitsPath(path)) {
@@ -88,7 +85,7 @@ bool File::open(const std::string& path, Mode mode) {
     errno = 0;
     stream_ = system::openStream(path, mode == Mode::Write);
     if (stream_ == nullptr) {
-        failure_ = errno != 0 ? writeFailureOf(errno) : WriteFailure::Other;
+        failure_ = writeFailureOf(errno);
         return false;
     }
     // Reads are either large (whole lines, whole chunks) or follow a seek, which
@@ -120,8 +117,8 @@ std::size_t File::readAt(std::int64_t offset, void* buffer, std::size_t count) {
 bool File::write(const void* data, std::size_t count) {
     if (stream_ == nullptr)
         return false;
-    if (writeFailed_ || count == 0)
-        return !writeFailed_;
+    if (failed() || count == 0)
+        return !failed();
     // A write fault lets through what still fits, then fails as a full disk does.
     std::size_t allowed = count;
     const std::optional<WriteFault>& fault = currentWriteFault();
@@ -136,8 +133,8 @@ bool File::write(const void* data, std::size_t count) {
     if (allowed < count)
         failWith(fault->failure);
     else if (done != count)
-        failWith(errno != 0 ? writeFailureOf(errno) : WriteFailure::Other);
-    return !writeFailed_;
+        failWith(writeFailureOf(errno));
+    return !failed();
 }
 
 bool File::close() {
@@ -148,9 +145,8 @@ bool File::close() {
     stream_ = nullptr;
     // The last buffered bytes reach the disk only now: a full disk may show here.
     if (!closed)
-        failWith(errno != 0 ? writeFailureOf(errno) : WriteFailure::Other);
-    const bool ok = !writeFailed_;
-    writeFailed_ = false;
+        failWith(writeFailureOf(errno));
+    const bool ok = !failed();
     written_ = 0;
     return ok;
 }

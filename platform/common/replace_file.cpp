@@ -44,9 +44,10 @@ WriteFailure replaceFile(const std::string& target, const std::function<bool(Fil
 
     File file;
     if (!file.open(temporary.path(), File::Mode::Write))
-        return file.failure() == WriteFailure::None ? WriteFailure::Other : file.failure();
+        return file.failure();
     const bool written = write(file);
     const bool closed = file.close();
+    // `write` may give up without a file error.
     if (!written || !closed)
         return file.failure() == WriteFailure::None ? WriteFailure::Other : file.failure();
 

@@ -21,16 +21,6 @@ std::string_view trimmed(std::string_view s) {
     return s;
 }
 
-bool equalNoCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (asciiUpper(a[i]) != asciiUpper(b[i]))
-            return false;
-    }
-    return true;
-}
-
 // The value of the first key of that name in the first section of that name; none
 // when the section or key is missing or the key line has no '='.
 std::optional<std::string> findValue(std::string_view text, std::string_view section,
@@ -49,14 +39,14 @@ std::optional<std::string> findValue(std::string_view text, std::string_view sec
             // Only the first section of a name is looked at.
             if (sectionSeen)
                 return std::nullopt;
-            inSection = equalNoCase(line.substr(1, close - 1), section);
+            inSection = equalsAsciiNoCase(line.substr(1, close - 1), section);
             sectionSeen = inSection;
             continue;
         }
         if (!inSection)
             continue;
         const std::size_t equals = line.find('=');
-        if (!equalNoCase(trimmed(line.substr(0, equals)), key))
+        if (!equalsAsciiNoCase(trimmed(line.substr(0, equals)), key))
             continue;
         if (equals == std::string_view::npos)
             return std::nullopt;

@@ -1,10 +1,11 @@
 #include "tools/cli/band_choice.h"
 
 #include <algorithm>
-#include <charconv>
+#include <optional>
 
 #include "platform/platform.h"
 #include "text/ascii.h"
+#include "text/number_word.h"
 
 namespace qm::cli {
 namespace {
@@ -15,12 +16,10 @@ bool allDigits(const std::string& word) {
 
 // Chooser item n shows band n - 1; item 0 is "no band".
 BandImage* bandByNumber(const ProductCatalog& catalog, const std::string& digits) {
-    int number = 0;
-    const char* end = digits.data() + digits.size();
-    const auto [stop, error] = std::from_chars(digits.data(), end, number);
-    if (error != std::errc() || stop != end || number < 1)
+    const std::optional<int> number = wordAsNumber<int>(digits);
+    if (!number || *number < 1)
         return nullptr;
-    return catalog.band(number - 1);
+    return catalog.band(*number - 1);
 }
 
 // Names are code page 932 bytes; a POSIX shell hands over UTF-8.

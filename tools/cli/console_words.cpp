@@ -97,8 +97,12 @@ std::string consoleText(std::string_view text) {
 }  // namespace
 
 std::string errorLine(std::string_view shownName, std::string_view reason) {
-    return consoleText(std::string(kProgramName) + ": ") + std::string(shownName) +
-           consoleText(std::string(": ") + std::string(reason));
+    return consoleErrorLine(shownName, consoleText(reason));
+}
+
+std::string consoleErrorLine(std::string_view shownName, std::string_view consoleReason) {
+    return std::string(kProgramName) + ": " + std::string(shownName) + ": " +
+           std::string(consoleReason);
 }
 
 std::string programPath(const std::string& given) {

@@ -16,6 +16,8 @@ namespace qm::cli {
 // "quillmere-cli: NAME: REASON". The name is console text already (a path as given,
 // or one passed through platform::consolePath); the reason is program text.
 std::string errorLine(std::string_view shownName, std::string_view reason);
+// The same for a reason that is console text already (noBandReason's).
+std::string consoleErrorLine(std::string_view shownName, std::string_view consoleReason);
 
 // A path given on the command line in the program's form, for the core.
 std::string programPath(const std::string& given);

@@ -1,11 +1,12 @@
 #include "tools/cli/export_arguments.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <optional>
 #include <string_view>
+
+#include "text/number_word.h"
 
 namespace qm::cli {
 namespace {
@@ -21,33 +22,13 @@ std::vector<std::string> split(std::string_view text, char separator) {
     }
 }
 
-// A whole word as a decimal int32: an optional '-', digits, nothing else.
-std::optional<std::int32_t> int32From(std::string_view text) {
-    std::int32_t value = 0;
-    const char* end = text.data() + text.size();
-    const auto [stop, error] = std::from_chars(text.data(), end, value);
-    if (text.empty() || error != std::errc() || stop != end)
-        return std::nullopt;
-    return value;
-}
-
-// A whole word as a decimal number, or nothing.
-std::optional<double> numberFrom(std::string_view text) {
-    double value = 0.0;
-    const char* end = text.data() + text.size();
-    const auto [stop, error] = std::from_chars(text.data(), end, value);
-    if (text.empty() || error != std::errc() || stop != end)
-        return std::nullopt;
-    return value;
-}
-
 // "L:H": low L, high H. A LevelRange holds high first.
 std::optional<LevelRange> levelPair(std::string_view text) {
     const std::size_t colon = text.find(':');
     if (colon == std::string_view::npos)
         return std::nullopt;
-    const std::optional<std::int32_t> low = int32From(text.substr(0, colon));
-    const std::optional<std::int32_t> high = int32From(text.substr(colon + 1));
+    const std::optional<std::int32_t> low = wordAsNumber<std::int32_t>(text.substr(0, colon));
+    const std::optional<std::int32_t> high = wordAsNumber<std::int32_t>(text.substr(colon + 1));
     if (!low || !high)
         return std::nullopt;
     return LevelRange{.high = *high, .low = *low};
@@ -137,7 +118,7 @@ std::string ExportParser::takeValue(const std::string& option, const std::string
 }
 
 std::string ExportParser::readAutoClip(const std::string& text) {
-    const std::optional<double> percent = numberFrom(text);
+    const std::optional<double> percent = wordAsNumber<double>(text);
     if (!percent || !(*percent > 0.0 && *percent < 50.0))
         return "--auto-clip takes a percentage P with 0 < P < 50: " + text;
     result_.autoClipPercent = percent;
@@ -146,7 +127,7 @@ std::string ExportParser::readAutoClip(const std::string& text) {
 
 // Infinity and NaN read as numbers, but stretch nothing a picture could show.
 std::string ExportParser::readAutoStddev(const std::string& text) {
-    const std::optional<double> k = numberFrom(text);
+    const std::optional<double> k = wordAsNumber<double>(text);
     if (!k || !std::isfinite(*k) || !(*k > 0.0))
         return "--auto-stddev takes a number of deviations K > 0: " + text;
     result_.autoStddev = k;

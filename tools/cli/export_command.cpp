@@ -53,7 +53,7 @@ int ExportRun::fail(const std::string& shownFile, const std::string& reason) con
 
 int ExportRun::failWithConsoleText(const std::string& shownFile, const std::string& reason) const {
     progress_.clear();
-    err_ << kProgramName << ": " << shownFile << ": " << reason << '\n';
+    err_ << consoleErrorLine(shownFile, reason) << '\n';
     return kExitFailure;
 }
 

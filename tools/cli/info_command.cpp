@@ -24,7 +24,7 @@ int runInfo(const Arguments& arguments, std::ostream& out, std::ostream& err) {
     // Why nothing was found comes first, then the report of what was.
     const std::optional<std::string> reason = noBandReason(product);
     if (reason)
-        err << kProgramName << ": " << arguments.labelPath << ": " << *reason << '\n';
+        err << consoleErrorLine(arguments.labelPath, *reason) << '\n';
     const BandHistograms histograms =
         arguments.stats ? loadBandHistograms(product) : BandHistograms();
     if (arguments.json)

@@ -1,6 +1,5 @@
 #include "tools/cli/json_report.h"
 
-#include <cstdio>
 #include <optional>
 #include <type_traits>
 
@@ -99,12 +98,8 @@ void putAdministrative(Json& object, const FastHeader& header) {
     put(object, "location", header.location);
     put(object, "path", header.path);
     put(object, "row", header.row);
-    if (header.acquisitionDate) {
-        char date[16];
-        std::snprintf(date, sizeof date, "%04d-%02d-%02d", header.acquisitionDate->year,
-                      header.acquisitionDate->month, header.acquisitionDate->day);
-        object["acquisitionDate"] = date;
-    }
+    if (header.acquisitionDate)
+        object["acquisitionDate"] = header.acquisitionDate->isoText();
     put(object, "satellite", header.satellite);
     put(object, "sensor", header.sensor);
     put(object, "sensorMode", header.sensorMode);

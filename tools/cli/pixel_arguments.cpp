@@ -1,12 +1,12 @@
 #include "tools/cli/pixel_arguments.h"
 
-#include <charconv>
 #include <cstdint>
 #include <iterator>
 #include <optional>
 #include <string_view>
 
 #include "text/ascii.h"
+#include "text/number_word.h"
 
 namespace qm::cli {
 namespace {
@@ -16,13 +16,9 @@ constexpr const char* kPositionalNames[] = {"product", "COLUMN", "LINE"};
 
 // A whole word of decimal digits that fits 32 bits: no sign, no space, nothing else.
 std::optional<std::int32_t> pixelNumber(std::string_view text) {
-    std::int32_t value = 0;
-    const char* end = text.data() + text.size();
-    const bool digitFirst = !text.empty() && isAsciiDigit(text.front());
-    const auto [stop, error] = std::from_chars(text.data(), end, value);
-    if (!digitFirst || error != std::errc() || stop != end)
+    if (text.empty() || !isAsciiDigit(text.front()))
         return std::nullopt;
-    return value;
+    return wordAsNumber<std::int32_t>(text);
 }
 
 // A word that starts with '-' is an option, unless it reads as a negative number:

@@ -34,7 +34,7 @@ int runPixel(const Arguments& arguments, std::ostream& out, std::ostream& err) {
     const OpenedProduct product(programPath(arguments.labelPath),
                                 configurationPathFor(arguments.configPath));
     if (const std::optional<std::string> reason = noBandReason(product)) {
-        err << kProgramName << ": " << arguments.labelPath << ": " << *reason << '\n';
+        err << consoleErrorLine(arguments.labelPath, *reason) << '\n';
         return kExitFailure;
     }
 

@@ -8,6 +8,7 @@
 
 #include "geo/ellipsoid.h"
 #include "geo/transverse_mercator.h"
+#include "product/fast_header.h"
 
 namespace qm::sample {
 namespace {
@@ -15,7 +16,7 @@ namespace {
 using Lines = std::vector<std::string>;
 
 constexpr std::size_t kLineWidth = 79;  // and a line end
-constexpr std::size_t kRecordLength = 1536;
+constexpr std::size_t kRecordLength = FastHeader::kRecordLength;
 
 // The scene's facts, the same in all three headers. The centre is the label's
 // Center Latitude and Longitude, the date its Obs. Date.
@@ -28,9 +29,9 @@ constexpr char kEllipsoid[] = "WGS84";
 constexpr double kSunElevation = 58.2;
 constexpr double kSunAzimuth = 128.4;
 
-// The projection package takes fifteen parameters; UTM needs only the axes, the
-// zone stands on a line of its own.
-constexpr std::size_t kProjectionParameters = 15;
+// UTM needs only the axes of the fifteen parameters; the zone stands on a line of
+// its own.
+constexpr std::size_t kProjectionParameters = FastHeader::kProjectionParameterCount;
 // Two file names a line, on three lines whether used or not.
 constexpr std::size_t kFileNameLines = 3;
 constexpr std::size_t kFileNamesPerLine = 2;

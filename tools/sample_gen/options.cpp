@@ -1,6 +1,8 @@
 #include "tools/sample_gen/options.h"
 
-#include <charconv>
+#include <optional>
+
+#include "text/number_word.h"
 
 namespace qm::sample {
 namespace {
@@ -12,9 +14,10 @@ constexpr int kMaxSide = 10000;
 
 template <typename Number>
 bool readNumber(std::string_view text, Number& out) {
-    const char* end = text.data() + text.size();
-    const auto [stop, error] = std::from_chars(text.data(), end, out);
-    return error == std::errc() && stop == end;
+    const std::optional<Number> number = wordAsNumber<Number>(text);
+    if (number)
+        out = *number;
+    return number.has_value();
 }
 
 bool readSize(std::string_view text, SampleOptions& products) {
