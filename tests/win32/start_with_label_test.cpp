@@ -90,11 +90,13 @@ class ViewerProcess {
     PROCESS_INFORMATION process_{};
 };
 
-// The chooser is filled right after the window shows: wait for the count.
-int waitForItems(HWND chooser, int expected) {
+// The window is found as soon as it exists, perhaps before its controls are made,
+// and the chooser is filled only after it shows: look for both on every poll.
+int waitForItems(HWND window, int chooserId, int expected) {
     int count = 0;
     for (int waited = 0; waited < kTimeoutMs; waited += kPollMs) {
-        count = static_cast<int>(SendMessageA(chooser, CB_GETCOUNT, 0, 0));
+        const HWND chooser = GetDlgItem(window, chooserId);
+        count = chooser ? static_cast<int>(SendMessageA(chooser, CB_GETCOUNT, 0, 0)) : 0;
         if (count == expected)
             break;
         Sleep(kPollMs);
@@ -129,8 +131,8 @@ TEST(StartWithLabelTest, TheProgramOpensTheLabelNamedOnItsCommandLine) {
     ASSERT_TRUE(viewer.started()) << viewerPath();
     const HWND window = viewer.waitForWindow();
     ASSERT_NE(window, nullptr);
+    ASSERT_EQ(waitForItems(window, 100, 3), 3);
     const HWND chooser = GetDlgItem(window, 100);
-    ASSERT_EQ(waitForItems(chooser, 3), 3);
     // Read as UTF-16: Wine hands an ANSI request for another process's item back in
     // UTF-16 without converting it.
     wchar_t name[64] = {};
