@@ -75,6 +75,14 @@ class ViewerProcess {
         return nullptr;
     }
 
+    // For a failure message: whether the program still runs.
+    std::string state() const {
+        DWORD code = 0;
+        if (GetExitCodeProcess(process_.hProcess, &code) && code == STILL_ACTIVE)
+            return "the viewer still runs";
+        return "the viewer ended with code " + std::to_string(code);
+    }
+
     // The exit code after the window was closed, or -1 when it did not end.
     long closeAndWait(HWND window) const {
         PostMessageA(window, WM_CLOSE, 0, 0);
@@ -131,7 +139,7 @@ TEST(StartWithLabelTest, TheProgramOpensTheLabelNamedOnItsCommandLine) {
     ASSERT_TRUE(viewer.started()) << viewerPath();
     const HWND window = viewer.waitForWindow();
     ASSERT_NE(window, nullptr);
-    ASSERT_EQ(waitForItems(window, 100, 3), 3);
+    ASSERT_EQ(waitForItems(window, 100, 3), 3) << viewer.state();
     const HWND chooser = GetDlgItem(window, 100);
     // Read as UTF-16: Wine hands an ANSI request for another process's item back in
     // UTF-16 without converting it.
