@@ -138,6 +138,9 @@ class File {
     std::size_t readAt(std::int64_t offset, void* buffer, std::size_t count);
     // Writes all count bytes; false when any of them could not be written.
     bool write(const void* data, std::size_t count);
+    // Hands everything written so far to the disk itself, past the system's cache, so
+    // that it survives a crash or a power cut. False when that or an earlier write failed.
+    bool flushToDisk();
     // Closes the stream. False when an earlier write or the final flush failed.
     bool close();
     // Why the last open for writing, write or close failed; None when none did.

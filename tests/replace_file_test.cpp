@@ -92,5 +92,23 @@ TEST(ReplaceFile, ReadOnlyFilesAndAbandonedWritesKeepTheOldFile) {
     EXPECT_EQ(entries(dir.native()), 2u);
 }
 
+// What the flush hands on is in the file before it closes; after a failed write the
+// flush reports the failure rather than a file on disk.
+TEST(ReplaceFile, FlushToDiskSaysWhetherTheBytesGotThere) {
+    test::TempDir dir;
+    File file;
+    EXPECT_FALSE(file.flushToDisk());  // nothing open
+    ASSERT_TRUE(file.open(dir.path("NEW.BMP"), File::Mode::Write));
+    ASSERT_TRUE(file.write("new", 3));
+    EXPECT_TRUE(file.flushToDisk());
+    EXPECT_EQ(contents(dir.native("NEW.BMP")), "new");
+
+    const test::ScopedWriteFault fault(WriteFault{WriteFailure::DiskFull, 3});
+    ASSERT_TRUE(file.open(dir.path("FULL.BMP"), File::Mode::Write));
+    EXPECT_FALSE(file.write("picture", 7));
+    EXPECT_FALSE(file.flushToDisk());
+    EXPECT_EQ(file.failure(), WriteFailure::DiskFull);
+}
+
 }  // namespace
 }  // namespace qm::platform

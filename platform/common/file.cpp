@@ -137,6 +137,20 @@ bool File::write(const void* data, std::size_t count) {
     return !failed();
 }
 
+bool File::flushToDisk() {
+    if (stream_ == nullptr || failed())
+        return false;
+    errno = 0;
+    if (std::fflush(stream_) != 0) {
+        failWith(writeFailureOf(errno));
+        return false;
+    }
+    const WriteFailure synced = system::syncStreamToDisk(stream_);
+    if (synced != WriteFailure::None)
+        failWith(synced);
+    return !failed();
+}
+
 bool File::close() {
     if (stream_ == nullptr)
         return true;

@@ -45,7 +45,9 @@ WriteFailure replaceFile(const std::string& target, const std::function<bool(Fil
     File file;
     if (!file.open(temporary.path(), File::Mode::Write))
         return file.failure();
-    const bool written = write(file);
+    // The picture reaches the disk before its name replaces the old one: a power cut
+    // then leaves the old file or the new one, never an empty one.
+    const bool written = write(file) && file.flushToDisk();
     const bool closed = file.close();
     // `write` may give up without a file error.
     if (!written || !closed)

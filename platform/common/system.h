@@ -18,6 +18,8 @@ bool seekStream(std::FILE* stream, std::int64_t offset);
 // Reads up to count bytes at the offset in one system call where it can, without
 // using the stream's position; returns how many arrived.
 std::size_t readStreamAt(std::FILE* stream, std::int64_t offset, void* buffer, std::size_t count);
+// Writes the stream's data through the system's cache onto the disk. None, or why not.
+WriteFailure syncStreamToDisk(std::FILE* stream);
 // Shows the operating system's own message box.
 int showMessageBox(const MessageBoxRequest& request);
 

@@ -99,6 +99,19 @@ mode_t newFileMode() {
     return 0666 & ~mask;
 }
 
+// The new name reaches the disk with the folder that holds it. The file has already
+// replaced the old one, so a folder that cannot be synced (some file systems refuse)
+// changes nothing of the outcome.
+void syncFolderOf(const std::string& nativePath) {
+    const std::size_t slash = nativePath.rfind('/');
+    const std::string folder = slash == std::string::npos ? "." : nativePath.substr(0, slash + 1);
+    const int descriptor = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+    if (descriptor < 0)
+        return;
+    fsync(descriptor);
+    ::close(descriptor);
+}
+
 }  // namespace
 
 WriteFailure createTemporaryFile(const std::string& folder, std::string& path) {
@@ -118,6 +131,11 @@ WriteFailure createTemporaryFile(const std::string& folder, std::string& path) {
     return WriteFailure::None;
 }
 
+WriteFailure syncStreamToDisk(std::FILE* stream) {
+    errno = 0;
+    return fsync(fileno(stream)) == 0 ? WriteFailure::None : writeFailureOf(errno);
+}
+
 WriteFailure moveOver(const std::string& file, const std::string& target) {
     const std::string native = toNativePath(target);
     struct stat info {};
@@ -128,6 +146,7 @@ WriteFailure moveOver(const std::string& file, const std::string& target) {
     errno = 0;
     if (std::rename(toNativePath(file).c_str(), native.c_str()) != 0)
         return writeFailureOf(errno);
+    syncFolderOf(native);
     return WriteFailure::None;
 }
 

@@ -157,6 +157,14 @@ WriteFailure createTemporaryFile(const std::string& folder, std::string& path) {
     return WriteFailure::None;
 }
 
+WriteFailure syncStreamToDisk(std::FILE* stream) {
+    const auto handle = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(stream)));
+    if (handle == INVALID_HANDLE_VALUE)
+        return WriteFailure::Other;
+    return FlushFileBuffers(handle) ? WriteFailure::None
+                                    : writeFailureOfSystemError(GetLastError());
+}
+
 WriteFailure moveOver(const std::string& file, const std::string& target) {
     // Windows itself refuses to replace a read-only file; not every implementation of
     // its calls does.
