@@ -56,7 +56,11 @@ LRESULT MainWindow::onVScroll(WPARAM wParam, LPARAM) {
 }
 
 void MainWindow::scroll(SCROLLINFO& state, HWND bar, WPARAM wParam, bool horizontal) {
-    moveScrollPosition(state, bar, scrolledPosition(state, wParam), horizontal);
+    SCROLLINFO track{};
+    track.cbSize = sizeof track;
+    track.fMask = SIF_TRACKPOS;
+    GetScrollInfo(bar, SB_CTL, &track);
+    moveScrollPosition(state, bar, scrolledPosition(state, wParam, track.nTrackPos), horizontal);
 }
 
 // A bar's page or line step can leave the position outside what the bar shows; a

@@ -10,9 +10,15 @@ int moved(int position, UINT amount, bool forward) {
     return static_cast<int>(forward ? start + amount : start - amount);
 }
 
+// The message carries 16 bits of the thumb's place; a picture longer than that
+// would have its far part folded back onto its start.
+int thumbPosition(const SCROLLINFO& state, WPARAM wParam, int trackPosition) {
+    return state.nMax > kLargestMessagePosition ? trackPosition : HIWORD(wParam);
+}
+
 }  // namespace
 
-int scrolledPosition(const SCROLLINFO& state, WPARAM wParam) {
+int scrolledPosition(const SCROLLINFO& state, WPARAM wParam, int trackPosition) {
     const int position = state.nPos;
     // clang-format off
     switch (LOWORD(wParam)) {
@@ -20,7 +26,7 @@ int scrolledPosition(const SCROLLINFO& state, WPARAM wParam) {
         case SB_LINEDOWN:      return position < state.nMax - 9 ? position + kLineStep : position;
         case SB_PAGEUP:        return moved(position, state.nPage, false);
         case SB_PAGEDOWN:      return moved(position, state.nPage, true);
-        case SB_THUMBPOSITION: return HIWORD(wParam);
+        case SB_THUMBPOSITION: return thumbPosition(state, wParam, trackPosition);
         case SB_TOP:           return state.nMin;
         case SB_BOTTOM:        return state.nMax;
         default:               return position;  // SB_THUMBTRACK, SB_ENDSCROLL, ...

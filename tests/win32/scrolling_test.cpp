@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
+#include "app/scroll_step.h"
 #include "tests/win32/main_window_fixture.h"
 
 namespace qm::test {
@@ -54,6 +56,18 @@ class ScrollDirection {
   private:
     bool horizontal_;
 };
+
+// A picture longer than the message's 16 bits takes the thumb's place from the bar,
+// not folded back onto its start; shorter ones keep the message's place.
+TEST(ScrollStepTest, ThumbPastSixteenBitsComesFromTheBar) {
+    SCROLLINFO state{};
+    state.nPage = 400;
+    for (const auto& [last, expected] : {std::pair{70000, 70000}, std::pair{65535, 4464}}) {
+        state.nMax = last;
+        EXPECT_EQ(scrolledPosition(state, MAKEWPARAM(SB_THUMBPOSITION, 70000 & 0xFFFF), 70000),
+                  expected);
+    }
+}
 
 TEST_F(ScrollingTest, RequestCodesMoveThePositionAndTheViewOrigin) {
     for (const bool horizontal : {true, false}) {
