@@ -71,9 +71,12 @@ HWND boxOwnedBy(HWND dialog) {
 
 }  // namespace
 
+// A dialog can be found while it is still being built; it shows only once its
+// controls hold what it starts with.
 HWND waitForDialog(const std::string& title, int timeoutMs) {
     for (int waited = 0; waited < timeoutMs; waited += kPollMs) {
-        if (const HWND dialog = FindWindowA("#32770", title.c_str()))
+        const HWND dialog = FindWindowA("#32770", title.c_str());
+        if (dialog && IsWindowVisible(dialog))
             return dialog;
         Sleep(kPollMs);
     }
@@ -131,14 +134,17 @@ void FileDialogAnswer::run() {
         return;
     }
     // The dialog may still be filling its fields when it is found, and clear the
-    // name again: the name and OK are given until the dialog has gone.
+    // name again: the name and OK are given until the dialog has gone. A question
+    // that came late is answered rather than asked a second time.
     for (int waited = 0; waited < kDialogTimeoutMs && IsWindow(dialog); waited += kRetryMs) {
         const HWND field = waitForFileNameField(dialog);
         if (!field)
             return;
-        SendMessageA(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path_.c_str()));
-        PostMessageA(dialog, WM_COMMAND, IDOK, 0);
-        answered_ = true;
+        if (!boxOwnedBy(dialog)) {
+            SendMessageA(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path_.c_str()));
+            PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+            answered_ = true;
+        }
         // A question is answered once; the dialog then goes (or is cancelled).
         if (answerQuestion(dialog)) {
             for (int gone = 0; gone < kDialogTimeoutMs && IsWindow(dialog); gone += kPollMs)

@@ -12,7 +12,7 @@
 
 namespace qm::test {
 
-// The dialog of class "#32770" with this title, or null after `timeoutMs`.
+// The shown dialog of class "#32770" with this title, or null after `timeoutMs`.
 HWND waitForDialog(const std::string& title, int timeoutMs);
 
 // While it lives, waits for the file dialog titled `title`, types `path` into its
