@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "product/open_product.h"
+#include "product/landsat_scene.h"
 #include "text/ascii.h"
 
 namespace qm {
@@ -41,7 +41,7 @@ std::vector<std::string> commandLineWords(std::string_view commandLine) {
 // ".LAB" alone names no file.
 bool isProductPath(std::string_view path) {
     return (path.size() > kLabelExtension.size() && endsWithAsciiNoCase(path, kLabelExtension)) ||
-           opensScene(path);
+           isLandsatHeaderName(path);
 }
 
 std::optional<std::string> productPathFromCommandLine(std::string_view commandLine) {

@@ -248,19 +248,28 @@ std::optional<BandRefusal> BandImage::readGeometry(BandFormat format, const std:
 
 void BandImage::setSceneGeometry(std::string displayName, int pixelsPerLine, int lineCount) {
     bandName_ = std::move(displayName);
-    geometry_ = Geometry{};
-    geometry_.recordLength = pixelsPerLine;
-    geometry_.lineCount = lineCount;
-    geometry_.pixelsPerLine = pixelsPerLine;
+    // A scene's header states each band's own size: no key doubles it.
+    geometry_ = fastFormatGeometry({}, pixelsPerLine, lineCount);
+}
+
+std::optional<std::string> configuredBandName(const std::string& configPath,
+                                              const std::string& section, const std::string& key) {
+    // Taken as a 1023-byte buffer takes it: at most 1022 characters arrive, the
+    // name buffer's last byte stays spare.
+    std::string name =
+        platform::profileString(configPath, section, key, "*", BandImage::kNameBufferSize - 1);
+    if (name == "*")
+        return std::nullopt;
+    return name;
+}
+
+std::string fileBandName(const std::string& path) {
+    return platform::programTextFromPath(lastPathComponent(path));
 }
 
 void BandImage::readDisplayName(const std::string& configPath, const std::string& section,
                                 const std::string& key) {
-    // Taken as a 1023-byte buffer takes it: at most 1022 characters arrive, the
-    // name buffer's last byte stays spare.
-    bandName_ = platform::profileString(configPath, section, key, "*", kNameBufferSize - 1);
-    if (bandName_ == "*")
-        bandName_ = platform::programTextFromPath(lastPathComponent(path_));
+    bandName_ = configuredBandName(configPath, section, key).value_or(fileBandName(path_));
 }
 
 std::optional<BandRefusal> BandImage::readRecordGeometry(const std::string& configPath,
@@ -315,14 +324,20 @@ bool BandImage::loadPixels() {
     return true;
 }
 
+// A geometry that gives no buffer is refused before the disk is touched.
+std::int32_t BandImage::openLoadable(platform::File& file) const {
+    if (!pixelBufferBytes(geometry_) || !file.open(path_, platform::File::Mode::Read))
+        return -1;
+    const std::int32_t size = fileSize();
+    return loadableBytes(geometry_, size) ? size : -1;
+}
+
 bool BandImage::readPixels(PixelCounter* counter) {
     platform::File file;
-    if (!file.open(path_, platform::File::Mode::Read))
+    const std::int32_t size = openLoadable(file);
+    if (size < 0)
         return false;
-    const std::int32_t size = fileSize();
-    const std::optional<std::int32_t> bytes = loadableBytes(geometry_, size);
-    if (!bytes)
-        return false;
+    const std::optional<std::int32_t> bytes = pixelBufferBytes(geometry_);
     std::unique_ptr<std::uint8_t[]> buffer(new (std::nothrow) std::uint8_t[*bytes]);
     if (!buffer)
         return false;
@@ -352,10 +367,8 @@ std::optional<std::uint8_t> BandImage::pixelAt(std::int32_t column, std::int32_t
 
 std::optional<std::uint8_t> BandImage::readPixel(std::int64_t row, std::int32_t column) const {
     platform::File file;
-    if (!file.open(path_, platform::File::Mode::Read))
-        return std::nullopt;
-    const std::int32_t size = fileSize();
-    if (!loadableBytes(geometry_, size))
+    const std::int32_t size = openLoadable(file);
+    if (size < 0)
         return std::nullopt;
     return readPixelBottomUp(file, size, geometry_, row, column);
 }

@@ -22,6 +22,16 @@
 namespace qm {
 
 class PixelCounter;
+namespace platform {
+class File;
+}
+
+// The display name the configuration gives a band's key in a section; nothing where
+// it gives none (the key absent or "*", which means: use the file name).
+std::optional<std::string> configuredBandName(const std::string& configPath,
+                                              const std::string& section, const std::string& key);
+// The display name a band without a configured one gets: its file's name.
+std::string fileBandName(const std::string& path);
 
 class BandImage {
   public:
@@ -135,6 +145,9 @@ class BandImage {
   private:
     void readDisplayName(const std::string& configPath, const std::string& section,
                          const std::string& key);
+    // Opens the file when the geometry and the file's size allow a load: the file's
+    // size, or -1.
+    std::int32_t openLoadable(platform::File& file) const;
     bool readPixels(PixelCounter* counter);
     std::optional<std::uint8_t> readPixel(std::int64_t row, std::int32_t column) const;
 

@@ -16,6 +16,15 @@ constexpr std::int64_t kBlockBytes = 1 << 20;
 // its records; no scratch area larger than this is made for one.
 constexpr std::int64_t kLargestSpan = 2 * kBlockBytes;
 
+// Where the pixels of buffer row `row` start in a file of fileSize bytes: the
+// first pixel offset into the record that starts (row + 1) records before the end
+// of the file. Negative before the start of the file. Loading a band and reading
+// one pixel both place rows by it; row r shows line lineCount - 1 - r from the top.
+std::int64_t rowPosition(std::int64_t fileSize, const BandImage::Geometry& geometry,
+                         std::int64_t row) {
+    return fileSize + geometry.firstPixelOffset - (row + 1) * geometry.recordLength;
+}
+
 // Zeroes the bytes of a row of `length` bytes that lie outside [start, end).
 void zeroOutside(std::uint8_t* row, std::int64_t length, std::int64_t start, std::int64_t end) {
     std::memset(row, 0, static_cast<std::size_t>(start));
@@ -112,11 +121,6 @@ void readBlockInPlace(platform::File& file, std::int64_t fileSize,
 }
 
 }  // namespace
-
-std::int64_t rowPosition(std::int64_t fileSize, const BandImage::Geometry& geometry,
-                         std::int64_t row) {
-    return fileSize + geometry.firstPixelOffset - (row + 1) * geometry.recordLength;
-}
 
 std::uint8_t readPixelBottomUp(platform::File& file, std::int64_t fileSize,
                                const BandImage::Geometry& geometry, std::int64_t row,

@@ -16,13 +16,6 @@
 
 namespace qm {
 
-// Where the pixels of buffer row `row` start in a file of fileSize bytes: the
-// first pixel offset into the record that starts (row + 1) records before the end
-// of the file. Negative before the start of the file. Loading a band and reading
-// one pixel both place rows by it; row r shows line lineCount - 1 - r from the top.
-std::int64_t rowPosition(std::int64_t fileSize, const BandImage::Geometry& geometry,
-                         std::int64_t row);
-
 // Told after each block how many rows, from row 0 on, are now in place; the count
 // only grows, and the last call gives the geometry's lineCount.
 using RowsPlaced = std::function<void(std::int32_t rows)>;

@@ -10,7 +10,7 @@ namespace {
 
 // Each with the spellings headers use, in the folded form of foldedName.
 struct NamedEllipsoid {
-    std::array<const char*, 3> spellings;
+    std::array<const char*, 4> spellings;
     Ellipsoid ellipsoid;
 };
 
@@ -20,9 +20,8 @@ constexpr NamedEllipsoid kEllipsoids[] = {
     {{"WGS72", "WGS1972", nullptr}, {"WGS72", 6378135.0, 298.26}},
     {{"CLARKE1866", "CLARKE66", nullptr}, {"Clarke 1866", 6378206.4, 294.978698213898}},
     {{"CLARKE1880", "CLARKE80", nullptr}, {"Clarke 1880", 6378249.145, 293.465}},
-    {{"INTERNATIONAL1924", "INTERNATIONAL1909", "INTERNATIONAL"},
+    {{"INTERNATIONAL1924", "INTERNATIONAL1909", "INTERNATIONAL", "HAYFORD"},
      {"International 1924", 6378388.0, 297.0}},
-    {{"HAYFORD", nullptr, nullptr}, {"International 1924", 6378388.0, 297.0}},
     {{"BESSEL1841", "BESSEL", nullptr}, {"Bessel 1841", 6377397.155, 299.1528128}},
     {{"KRASSOVSKY", "KRASOVSKY", "KRASSOWSKY1940"}, {"Krassovsky 1940", 6378245.0, 298.3}},
     {{"AIRY1830", "AIRY", nullptr}, {"Airy 1830", 6377563.396, 299.3249646}},

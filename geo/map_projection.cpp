@@ -26,7 +26,7 @@ std::string upper(std::string_view text) {
 }
 
 bool isUtm(std::string_view name) {
-    return upper(name) == "UTM";
+    return equalsAsciiNoCase(name, "UTM");
 }
 
 bool isTransverseMercator(std::string_view name) {
@@ -65,9 +65,11 @@ std::string number(double value) {
     return text;
 }
 
+// By its axes, so that semi-axes in the parameters equal to WGS84's count too.
 bool isWgs84(const Ellipsoid& ellipsoid) {
-    return ellipsoid.semiMajorAxis == 6378137.0 &&
-           std::abs(ellipsoid.inverseFlattening - 298.257223563) < 1e-9;
+    const Ellipsoid wgs84 = *ellipsoidNamed("WGS84");
+    return ellipsoid.semiMajorAxis == wgs84.semiMajorAxis &&
+           std::abs(ellipsoid.inverseFlattening - wgs84.inverseFlattening) < 1e-9;
 }
 
 std::string geographicWkt(const MapProjectionSpec& spec) {
@@ -88,7 +90,7 @@ std::string geographicWkt(const MapProjectionSpec& spec) {
 }  // namespace
 
 std::optional<TransverseMercator> MapProjectionSpec::projection() const {
-    if (!transverseMercator || !ellipsoid)
+    if (!computed())
         return std::nullopt;
     return TransverseMercator(*ellipsoid, *transverseMercator);
 }

@@ -26,6 +26,8 @@ struct MapProjectionSpec {
     // turn into latitude and longitude and back.
     std::optional<TransverseMercatorSettings> transverseMercator;
 
+    // Whether map positions can be computed in this projection here.
+    bool computed() const { return transverseMercator && ellipsoid; }
     std::optional<TransverseMercator> projection() const;
 };
 

@@ -62,7 +62,7 @@ double geographicTan(double tanConformal, double eccentricity) {
 
 TransverseMercator::TransverseMercator(const Ellipsoid& ellipsoid,
                                        const TransverseMercatorSettings& settings)
-    : ellipsoid_(ellipsoid), settings_(settings) {
+    : settings_(settings) {
     const double f = ellipsoid.flattening();
     const double n = f / (2.0 - f);
     eccentricity_ = std::sqrt(ellipsoid.eccentricitySquared());

@@ -36,7 +36,6 @@ class TransverseMercator {
     MapPoint forward(const GeoPoint& point) const;
     GeoPoint inverse(const MapPoint& point) const;
 
-    const Ellipsoid& ellipsoid() const { return ellipsoid_; }
     const TransverseMercatorSettings& settings() const { return settings_; }
 
   private:
@@ -46,7 +45,6 @@ class TransverseMercator {
     // the rectifying radius.
     double originXi() const;
 
-    Ellipsoid ellipsoid_;
     TransverseMercatorSettings settings_;
     double eccentricity_;
     double rectifyingRadius_;           // A: the meridian's length over 2 pi

@@ -9,6 +9,7 @@
 #include "geo/angles.h"
 #include "platform/platform.h"
 #include "text/ascii.h"
+#include "text/decimal.h"
 
 namespace qm {
 namespace {
@@ -202,7 +203,7 @@ std::optional<HeaderDate> dateOf(std::string_view text) {
             return std::nullopt;
     }
     const auto digits = [&](std::size_t from, std::size_t count) {
-        return *leadingNumber<int>(text.substr(from, count));
+        return decimalValue(text.substr(from, count));
     };
     const HeaderDate date{digits(0, 4), digits(4, 2), digits(6, 2)};
     if (date.month < 1 || date.month > 12 || date.day < 1 || date.day > 31)
@@ -225,6 +226,13 @@ void readPathRow(FastHeader& header) {
         header.row = leadingNumber<int>(rowDigits);
 }
 
+// A token that is one number and nothing else.
+std::optional<double> wholeNumber(std::string_view token) {
+    std::size_t used = 0;
+    const std::optional<double> number = leadingNumber<double>(token, &used);
+    return number && used == token.size() ? number : std::nullopt;
+}
+
 // An angle written DDDMMSS.SSSS with its hemisphere letter: W and S are negative.
 std::optional<double> hemisphereAngle(std::string_view token, char positive, char negative) {
     if (token.size() < 2)
@@ -232,10 +240,8 @@ std::optional<double> hemisphereAngle(std::string_view token, char positive, cha
     const char hemisphere = asciiUpper(token.back());
     if (hemisphere != positive && hemisphere != negative)
         return std::nullopt;
-    std::size_t used = 0;
-    const std::string_view digits = token.substr(0, token.size() - 1);
-    const std::optional<double> dms = leadingNumber<double>(digits, &used);
-    if (!dms || used != digits.size() || *dms < 0)
+    const std::optional<double> dms = wholeNumber(token.substr(0, token.size() - 1));
+    if (!dms || *dms < 0)
         return std::nullopt;
     const double degrees = geo::degreesFromDms(*dms);
     return hemisphere == negative ? -degrees : degrees;
@@ -254,12 +260,6 @@ std::vector<std::string_view> tokensOf(std::string_view text) {
             tokens.push_back(text.substr(start, at - start));
     }
     return tokens;
-}
-
-std::optional<double> wholeNumber(std::string_view token) {
-    std::size_t used = 0;
-    const std::optional<double> number = leadingNumber<double>(token, &used);
-    return number && used == token.size() ? number : std::nullopt;
 }
 
 // "UL =1200351.5338E 323017.9373N 225195.000 3608595.000": longitude, latitude,
@@ -379,7 +379,10 @@ std::string HeaderDate::isoText() const {
 
 FastHeader parseFastHeader(std::string_view bytes) {
     // A CR before a LF is dropped, so every record is 1536 characters again.
-    const std::string text = platform::textFromBytes(bytes);
+    return parseFastHeaderText(platform::textFromBytes(bytes));
+}
+
+FastHeader parseFastHeaderText(std::string_view text) {
     FastHeader header;
     readAdministrative(recordOf(text, 0), header);
     readRadiometric(recordOf(text, 1), header);

@@ -95,6 +95,9 @@ struct FastHeader {
 // The header's fields from its bytes as the file holds them. Reads nothing outside
 // `bytes`.
 FastHeader parseFastHeader(std::string_view bytes);
+// The same from the header's text, its line ends already as platform::textFromBytes
+// gives them.
+FastHeader parseFastHeaderText(std::string_view text);
 
 // The header file at the path; nothing when it cannot be read.
 std::optional<FastHeader> readFastHeader(const std::string& path);

@@ -96,8 +96,8 @@ std::optional<BandGeoreference> bandGeoreference(const ProductCatalog& catalog, 
     const BandImage* band = catalog.band(index);
     if (!band || catalog.headers().empty())
         return std::nullopt;
-    const std::size_t headerIndex =
-        catalog.isScene() ? catalog.bandFacts(index).headerIndex.value_or(0) : 0;
+    // A label product's bands all have the one header.
+    const std::size_t headerIndex = catalog.bandFacts(index).headerIndex.value_or(0);
     const FastHeader& header = catalog.headers()[headerIndex].header;
     Georeference georeference = georeferenceOf(header);
     if (!georeference.transform)
@@ -110,9 +110,8 @@ PixelLocation pixelLocation(const BandGeoreference& georeference, std::int32_t c
                             std::int32_t line) {
     PixelLocation location;
     location.map = georeference.transform.centreOf(column, line);
-    if (const std::optional<geo::TransverseMercator> projection =
-            georeference.header.projection.projection())
-        location.geographic = projection->inverse(location.map);
+    if (georeference.projection)
+        location.geographic = georeference.projection->inverse(location.map);
     return location;
 }
 

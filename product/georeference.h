@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "geo/geotransform.h"
 #include "geo/map_projection.h"
@@ -37,10 +38,17 @@ struct Georeference {
 // 1,000,000 in front loses it.
 Georeference georeferenceOf(const FastHeader& header);
 
-// A band's own grid on the map: its transform and its header's georeference.
+// A band's own grid on the map: its transform and its header's georeference, with
+// the projection made once, for every pixel the cursor passes.
 struct BandGeoreference {
+    BandGeoreference(geo::GeoTransform bandTransform, Georeference headerGeoreference)
+        : transform(bandTransform),
+          header(std::move(headerGeoreference)),
+          projection(header.projection.projection()) {}
+
     geo::GeoTransform transform;
     Georeference header;
+    std::optional<geo::TransverseMercator> projection;
 };
 
 // Where the centre of a pixel lies: on the map of the product's projection, and in

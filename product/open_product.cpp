@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "product/landsat_scene.h"
+
 namespace qm {
 
 LabelParseResult readProductLabel(const std::string& labelPath, LabelFile& label,
@@ -16,13 +18,9 @@ bool discoverProductBands(const LabelFile& label, ProductCatalog& catalog) {
     return catalog.discoverBands();
 }
 
-bool opensScene(std::string_view path) {
-    return isLandsatHeaderName(path);
-}
-
 LabelParseResult openProductFile(const std::string& path, LabelFile& label,
                                  ProductCatalog& catalog) {
-    if (opensScene(path)) {
+    if (isLandsatHeaderName(path)) {
         label.clear();
         catalog.openScene(path);
         return LabelParseResult::Ok;
@@ -35,7 +33,6 @@ LabelParseResult openProductFile(const std::string& path, LabelFile& label,
 OpenedProduct::OpenedProduct(std::string labelPath, std::string configurationPath)
     : labelPath_(std::move(labelPath)),
       catalog_(std::move(configurationPath)),
-      parseResult_(openProductFile(labelPath_, label_, catalog_)),
-      discovered_(catalog_.outcome().stop == DiscoveryStop::Completed) {}
+      parseResult_(openProductFile(labelPath_, label_, catalog_)) {}
 
 }  // namespace qm

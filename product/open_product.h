@@ -6,7 +6,6 @@
 #pragma once
 
 #include <string>
-#include <string_view>
 
 #include "product/label_file.h"
 #include "product/product_catalog.h"
@@ -22,10 +21,6 @@ LabelParseResult readProductLabel(const std::string& labelPath, LabelFile& label
 // Configures the catalogue from the label (which must outlive the catalogue's use of
 // its texts) and discovers the bands. True when discovery ran to its end.
 bool discoverProductBands(const LabelFile& label, ProductCatalog& catalog);
-
-// Whether the path names a Landsat 7 header (L7*_H??.FST), which opens a scene
-// without a label, rather than a label file.
-bool opensScene(std::string_view path);
 
 // Opens the product the path names, a label or a Landsat 7 header: the label is
 // parsed and the bands discovered, or the label emptied and the scene opened. The
@@ -45,7 +40,7 @@ class OpenedProduct {
     const std::string& labelPath() const { return labelPath_; }
     LabelParseResult parseResult() const { return parseResult_; }
     bool labelRead() const { return parseResult_ == LabelParseResult::Ok; }
-    bool discovered() const { return discovered_; }
+    bool discovered() const { return catalog_.outcome().stop == DiscoveryStop::Completed; }
     const LabelFile& label() const { return label_; }
     const ProductCatalog& catalog() const { return catalog_; }
 
@@ -56,7 +51,6 @@ class OpenedProduct {
     LabelFile label_;
     ProductCatalog catalog_;
     LabelParseResult parseResult_;
-    bool discovered_;
 };
 
 }  // namespace qm

@@ -52,8 +52,6 @@ void ProductCatalog::clear() {
     missingFiles_.clear();
     outcome_ = DiscoveryOutcome{};
     satellite_ = sensor_ = logicalFormat_ = "";
-    sceneSatellite_.clear();
-    sceneSensor_.clear();
 }
 
 std::string ProductCatalog::productDirectory() const {
@@ -77,10 +75,9 @@ bool ProductCatalog::openScene(const std::string& headerPath) {
     headers_ = std::move(scene->headers);
     formatCode_ = static_cast<int>(BandFormat::Fast);
     const FastHeader& first = headers_.front().header;
-    sceneSatellite_ = first.satellite.value_or("");
-    sceneSensor_ = first.sensor.value_or("");
-    satellite_ = sceneSatellite_.c_str();
-    sensor_ = sceneSensor_.c_str();
+    // A scene has no label to borrow them from: its first header lends them.
+    satellite_ = first.satellite ? first.satellite->c_str() : "";
+    sensor_ = first.sensor ? first.sensor->c_str() : "";
     for (const SceneBand& band : scene->bands) {
         if (band.path.empty()) {
             missingFiles_.push_back(band.fileName);
@@ -110,15 +107,14 @@ std::string ProductCatalog::sceneBandName(const SceneBand& band) const {
     const std::string section = header.satellite.value_or("") + header.sensor.value_or("");
     char key[16];
     std::snprintf(key, sizeof key, "BAND%02d", band.code % 100);
-    const std::string configured = platform::profileString(configurationPath_, section, key, "*",
-                                                           BandImage::kNameBufferSize - 1);
-    if (configured != "*")
-        return configured;
+    if (std::optional<std::string> configured =
+            configuredBandName(configurationPath_, section, key))
+        return *std::move(configured);
     for (const texts::SceneBandName& named : texts::kSceneBandNames) {
         if (named.code == band.code)
             return named.name;
     }
-    return platform::programTextFromPath(lastPathComponent(band.path));
+    return fileBandName(band.path);
 }
 
 void ProductCatalog::readConfiguration(const char* satellite, const char* sensor,
@@ -272,9 +268,10 @@ bool ProductCatalog::readFastFormatHeader(int& headerPixels, int& headerLines) {
         headers_.push_back({path, FastHeader{}});
         return false;
     }
-    const std::string_view raw(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-    headers_.push_back({path, parseFastHeader(raw)});
-    return parseFastFormatHeader(platform::textFromBytes(raw), headerPixels, headerLines);
+    const std::string text = platform::textFromBytes(
+        std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+    headers_.push_back({path, parseFastHeaderText(text)});
+    return parseFastFormatHeader(text, headerPixels, headerLines);
 }
 
 bool ProductCatalog::holdsFile(const std::string& path) const {

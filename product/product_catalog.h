@@ -137,9 +137,6 @@ class ProductCatalog {
     bool fileNameMaskConfigured_ = false;
     std::string labelPath_;
     bool isScene_ = false;
-    // A scene's satellite and sensor, owned here: it has no label to borrow them from.
-    std::string sceneSatellite_;
-    std::string sceneSensor_;
     std::vector<SceneHeader> headers_;
     std::vector<std::string> missingFiles_;
     DiscoveryOutcome outcome_;

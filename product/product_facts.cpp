@@ -111,7 +111,7 @@ void addGeoreference(const Georeference& georeference, GroupBuilder& group) {
             group.add(FactCaption::CornersOffGrid, fixed(georeference.largestMiss, 1) + " m");
             break;
     }
-    if (!georeference.projection.name.empty() && !georeference.projection.projection())
+    if (!georeference.projection.name.empty() && !georeference.projection.computed())
         group.add(FactCaption::ProjectionNotComputed, georeference.projection.name);
 }
 

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "product/landsat_scene.h"
 #include "product/open_product.h"
 #include "product/product_catalog.h"
 #include "tests/support/product_files.h"
@@ -126,10 +127,10 @@ TEST_F(LandsatSceneTest, ALabelProductReadsItsHeadersFactsToo) {
 
 TEST(LandsatHeaderName, NamesAndBandCodes) {
     for (const char* name : {"L71118038_03819991201_HRF.FST", "l7x_hpn.fst", "C:\\D\\L7A_HTM.FST"})
-        EXPECT_TRUE(opensScene(name)) << name;
+        EXPECT_TRUE(isLandsatHeaderName(name)) << name;
     for (const char* name :
          {"L71118038_03819991201_B10.FST", "L8X_HRF.FST", "L7_HRF.TXT", "SCENE.LAB"})
-        EXPECT_FALSE(opensScene(name)) << name;
+        EXPECT_FALSE(isLandsatHeaderName(name)) << name;
     EXPECT_EQ(bandCodeOf("L71118038_03819991201_B61.FST"), 61);
     EXPECT_EQ(bandCodeOf("x_b80.fst"), 80);
     EXPECT_EQ(bandCodeOf("SCENE.FST"), std::nullopt);
