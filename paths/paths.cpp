@@ -21,10 +21,7 @@ std::string executableFilePath(std::string_view name) {
 }
 
 std::string directoryOf(std::string_view path) {
-    const std::size_t separator = platform::lastPathSeparator(path);
-    if (separator == std::string_view::npos)
-        return {};
-    return std::string(path.substr(0, separator + 1));
+    return platform::folderOf(path);
 }
 
 std::string productDirectoryOf(std::string_view labelPath) {

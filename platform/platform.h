@@ -31,6 +31,8 @@ bool fitsPath(std::string_view path);
 // whole characters. POSIX paths are the file system's bytes (UTF-8), in which no
 // byte of a multi-byte character is 0x5C.
 std::size_t lastPathSeparator(std::string_view path);
+// The folder part of a path, ending in its separator; empty for a bare name.
+std::string folderOf(std::string_view path);
 
 // Whether the two paths name one file: the same file where both exist (however
 // spelled: relative or full, in another case on Windows, through links), else the
@@ -106,10 +108,6 @@ enum class WriteFailure {
     Other,
 };
 
-// Maps a C library error number to what it means for writing a file; 0 (no number
-// set) and any number without a meaning of its own give Other.
-WriteFailure writeFailureOf(int errorNumber);
-
 // A binary file stream with 64-bit positions. One owner; closed on destruction.
 class File {
   public:
@@ -162,9 +160,6 @@ class File {
 // failure the target is as it was and the temporary file is gone. None, or why the
 // file could not be written; Other when `write` gave up without a file error.
 WriteFailure replaceFile(const std::string& target, const std::function<bool(File&)>& write);
-
-// Removes a file; false when it cannot be removed (or was not there).
-bool removeFile(const std::string& path);
 
 // Test seam: while set, files opened for writing behave as on a failing disk.
 // bytesAllowed < 0: no file can be created (a read-only folder); otherwise a write

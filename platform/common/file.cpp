@@ -20,7 +20,7 @@ void setWriteFault(std::optional<WriteFault> fault) {
     currentWriteFault() = fault;
 }
 
-WriteFailure writeFailureOf(int errorNumber) {
+WriteFailure system::writeFailureOf(int errorNumber) {
     switch (errorNumber) {
         case ENOENT:
         case ENOTDIR:
@@ -85,7 +85,7 @@ bool File::open(const std::string& path, Mode mode) {
     errno = 0;
     stream_ = system::openStream(path, mode == Mode::Write);
     if (stream_ == nullptr) {
-        failure_ = writeFailureOf(errno);
+        failure_ = system::writeFailureOf(errno);
         return false;
     }
     // Reads are either large (whole lines, whole chunks) or follow a seek, which
@@ -133,7 +133,7 @@ bool File::write(const void* data, std::size_t count) {
     if (allowed < count)
         failWith(fault->failure);
     else if (done != count)
-        failWith(writeFailureOf(errno));
+        failWith(system::writeFailureOf(errno));
     return !failed();
 }
 
@@ -142,7 +142,7 @@ bool File::flushToDisk() {
         return false;
     errno = 0;
     if (std::fflush(stream_) != 0) {
-        failWith(writeFailureOf(errno));
+        failWith(system::writeFailureOf(errno));
         return false;
     }
     const WriteFailure synced = system::syncStreamToDisk(stream_);
@@ -159,13 +159,13 @@ bool File::close() {
     stream_ = nullptr;
     // The last buffered bytes reach the disk only now: a full disk may show here.
     if (!closed)
-        failWith(writeFailureOf(errno));
+        failWith(system::writeFailureOf(errno));
     const bool ok = !failed();
     written_ = 0;
     return ok;
 }
 
-bool removeFile(const std::string& path) {
+bool system::removeFile(const std::string& path) {
     return fitsPath(path) && !path.empty() && std::remove(toNativePath(path).c_str()) == 0;
 }
 

@@ -13,4 +13,10 @@ std::string fromNativePath(std::string_view path) {
     return result;
 }
 
+std::string folderOf(std::string_view path) {
+    const std::size_t separator = lastPathSeparator(path);
+    return separator == std::string_view::npos ? std::string()
+                                               : std::string(path.substr(0, separator + 1));
+}
+
 }  // namespace qm::platform

@@ -5,19 +5,13 @@
 namespace qm::platform {
 namespace {
 
-// The target's folder, ending in its separator; empty for a bare name.
-std::string folderOf(const std::string& path) {
-    const std::size_t separator = lastPathSeparator(path);
-    return separator == std::string::npos ? std::string() : path.substr(0, separator + 1);
-}
-
 // Owns the temporary file until it has replaced the target: removed otherwise.
 class TemporaryFile {
   public:
     explicit TemporaryFile(std::string path) : path_(std::move(path)) {}
     ~TemporaryFile() {
         if (!path_.empty())
-            removeFile(path_);
+            system::removeFile(path_);
     }
     TemporaryFile(const TemporaryFile&) = delete;
     TemporaryFile& operator=(const TemporaryFile&) = delete;
@@ -36,6 +30,9 @@ WriteFailure replaceFile(const std::string& target, const std::function<bool(Fil
         return WriteFailure::Other;
     if (!fitsPath(target))
         return WriteFailure::NameTooLong;
+    // Refused before anything is written rather than after.
+    if (system::isReadOnlyFile(target))
+        return WriteFailure::AccessDenied;
     std::string created;
     const WriteFailure creation = system::createTemporaryFile(folderOf(target), created);
     if (creation != WriteFailure::None)

@@ -20,6 +20,14 @@ bool seekStream(std::FILE* stream, std::int64_t offset);
 std::size_t readStreamAt(std::FILE* stream, std::int64_t offset, void* buffer, std::size_t count);
 // Writes the stream's data through the system's cache onto the disk. None, or why not.
 WriteFailure syncStreamToDisk(std::FILE* stream);
+// Maps a C library error number to what it means for writing a file; 0 (no number
+// set) and any number without a meaning of its own give Other.
+WriteFailure writeFailureOf(int errorNumber);
+// Removes a file; false when it cannot be removed (or was not there).
+bool removeFile(const std::string& path);
+// Whether the path names an existing file (not a folder) that may not be written:
+// it is not replaced, as Windows itself refuses to.
+bool isReadOnlyFile(const std::string& path);
 // Shows the operating system's own message box.
 int showMessageBox(const MessageBoxRequest& request);
 

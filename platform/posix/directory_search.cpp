@@ -59,10 +59,9 @@ struct DirCloser {
 std::vector<std::string> findFiles(const std::string& pattern) {
     if (!fitsPath(pattern) || pattern.empty())
         return {};
-    const std::size_t slash = lastPathSeparator(pattern);
-    const std::string directory =
-        slash == std::string::npos ? std::string(".") : pattern.substr(0, slash + 1);
-    const std::string mask = slash == std::string::npos ? pattern : pattern.substr(slash + 1);
+    const std::string folder = folderOf(pattern);
+    const std::string directory = folder.empty() ? std::string(".") : folder;
+    const std::string mask = pattern.substr(folder.size());
 
     std::unique_ptr<DIR, DirCloser> dir(opendir(toNativePath(directory).c_str()));
     if (!dir)

@@ -136,13 +136,15 @@ WriteFailure syncStreamToDisk(std::FILE* stream) {
     return fsync(fileno(stream)) == 0 ? WriteFailure::None : writeFailureOf(errno);
 }
 
+// A read-only file is not replaced, as on Windows, although the folder would allow it.
+bool isReadOnlyFile(const std::string& path) {
+    struct stat info {};
+    return stat(toNativePath(path).c_str(), &info) == 0 && !S_ISDIR(info.st_mode) &&
+           (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
+}
+
 WriteFailure moveOver(const std::string& file, const std::string& target) {
     const std::string native = toNativePath(target);
-    struct stat info {};
-    // A read-only file is not replaced, as on Windows, although the folder would allow it.
-    if (stat(native.c_str(), &info) == 0 && !S_ISDIR(info.st_mode) &&
-        (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0)
-        return WriteFailure::AccessDenied;
     errno = 0;
     if (std::rename(toNativePath(file).c_str(), native.c_str()) != 0)
         return writeFailureOf(errno);

@@ -9,6 +9,7 @@
 
 #include "platform/common/system.h"
 #include "platform/platform.h"
+#include "platform/win32/wide_text.h"
 
 namespace qm::platform {
 
@@ -54,14 +55,6 @@ std::string longPath(const std::string& path) {
     char buffer[kMaxPath];
     const DWORD length = GetLongPathNameA(path.c_str(), buffer, sizeof buffer);
     return length == 0 || length >= sizeof buffer ? path : std::string(buffer, length);
-}
-
-std::wstring wideFromAnsi(const std::string& text) {
-    const int length =
-        MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(std::max(length, 0)), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
-    return wide;
 }
 
 }  // namespace
@@ -165,13 +158,15 @@ WriteFailure syncStreamToDisk(std::FILE* stream) {
                                     : writeFailureOfSystemError(GetLastError());
 }
 
+// Windows itself refuses to replace a read-only file; not every implementation of
+// its calls does, so the question is asked of the file.
+bool isReadOnlyFile(const std::string& path) {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) &&
+           !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
 WriteFailure moveOver(const std::string& file, const std::string& target) {
-    // Windows itself refuses to replace a read-only file; not every implementation of
-    // its calls does.
-    const DWORD attributes = GetFileAttributesA(target.c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) &&
-        !(attributes & FILE_ATTRIBUTE_DIRECTORY))
-        return WriteFailure::AccessDenied;
     if (!MoveFileExA(file.c_str(), target.c_str(),
                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         return writeFailureOfSystemError(GetLastError());
@@ -186,8 +181,8 @@ std::optional<bool> sameExistingFile(const std::string&, const std::string&) {
 // Windows file names compare without regard to case, also beyond ASCII, and a
 // short 8.3 name is the same file as its long one.
 bool sameFullPath(const std::string& a, const std::string& b) {
-    const std::wstring wideA = wideFromAnsi(longPath(a));
-    const std::wstring wideB = wideFromAnsi(longPath(b));
+    const std::wstring wideA = wideFrom(CP_ACP, longPath(a));
+    const std::wstring wideB = wideFrom(CP_ACP, longPath(b));
     return CompareStringOrdinal(wideA.data(), static_cast<int>(wideA.size()), wideB.data(),
                                 static_cast<int>(wideB.size()), TRUE) == CSTR_EQUAL;
 }

@@ -2,9 +2,8 @@
 // written to the console as they are, since the console takes the ANSI code page.
 #include <windows.h>
 
-#include <climits>
-
 #include "platform/platform.h"
+#include "platform/win32/wide_text.h"
 
 namespace qm::platform {
 namespace {
@@ -14,18 +13,10 @@ constexpr UINT kShiftJisCodePage = 932;
 }  // namespace
 
 std::string utf8FromAnsi(std::string_view text) {
-    if (text.empty() || text.size() > static_cast<std::size_t>(INT_MAX))
+    const std::wstring wide = wideFrom(kShiftJisCodePage, text);
+    if (wide.empty())
         return {};
-    const int length = static_cast<int>(text.size());
-    // Without MB_ERR_INVALID_CHARS the system puts its default character in place
-    // of bytes that start no character, rather than failing the whole text.
-    const int wideLength =
-        MultiByteToWideChar(kShiftJisCodePage, 0, text.data(), length, nullptr, 0);
-    if (wideLength <= 0)
-        return {};
-    std::wstring wide(static_cast<std::size_t>(wideLength), L'\0');
-    MultiByteToWideChar(kShiftJisCodePage, 0, text.data(), length, wide.data(), wideLength);
-
+    const int wideLength = static_cast<int>(wide.size());
     const int utf8Length =
         WideCharToMultiByte(CP_UTF8, 0, wide.data(), wideLength, nullptr, 0, nullptr, nullptr);
     if (utf8Length <= 0)
