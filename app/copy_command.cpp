@@ -6,6 +6,7 @@
 
 #include "app/main_window.h"
 #include "app/scoped_clipboard.h"
+#include "view/bitmap_info.h"
 #include "view/gdi/panel_layout.h"
 
 namespace qm {
@@ -27,14 +28,8 @@ bool writeDib(HGLOBAL memory, const ImageView& view) {
     const ScopedGlobalLock bytes(memory);
     if (!bytes)
         return false;
-    BITMAPINFOHEADER header{};
-    header.biSize = sizeof header;
-    header.biWidth = view.outputWidth();
-    header.biHeight = view.outputHeight();
-    header.biPlanes = 1;
-    header.biBitCount = 24;
-    header.biCompression = BI_RGB;
-    header.biSizeImage = static_cast<DWORD>(view.bufferSize());
+    BitmapInfoHeader header = displayBitmapInfo(view.outputWidth(), view.outputHeight()).header;
+    header.sizeImage = static_cast<std::uint32_t>(view.bufferSize());
     std::memcpy(bytes.get(), &header, sizeof header);
     std::memcpy(bytes.get() + sizeof header, view.displayBits(),
                 static_cast<std::size_t>(view.bufferSize()));

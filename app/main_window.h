@@ -204,8 +204,6 @@ class MainWindow {
     PictureDrag drag_;
     PixelText pixelText_;
     SpectralProfileWindow profile_;
-    // The pixel a click pinned the profile to, in the shown picture's grid.
-    std::optional<std::pair<std::int32_t, std::int32_t>> profilePin_;
 };
 
 }  // namespace qm

@@ -78,18 +78,10 @@ std::optional<SourcePixel> MainWindow::pixelAt(POINT point) const {
     return sourcePixelAt(picture, point.x, point.y);
 }
 
-// The inverse of what sourcePixelAt reads: magnified, area column x shows source
-// column origin + x / m; subsampled, origin + x * s, and area row y the line
-// origin + (y + 1) * s - 1 from the top.
 void MainWindow::keepPixelAt(const SourcePixel& pixel, POINT point) {
-    const std::int64_t x = point.x - layout::kControlPanelWidth;
-    const std::int64_t y = point.y - layout::kToolbarHeight;
-    const Zoom zoom = view_->scale();
-    const std::int64_t column = pixel.column - zoom.sourcePixelsIn(x);
-    const std::int64_t line = zoom.magnified() ? pixel.line - y / zoom.magnification
-                                               : pixel.line - (y + 1) * zoom.subsample + 1;
-    scrollWithinReach(true, column);
-    scrollWithinReach(false, line);
+    const ScrollOrigin origin = originShowingAt(pixel, view_->scale(), point.x, point.y);
+    scrollWithinReach(true, origin.column);
+    scrollWithinReach(false, origin.line);
     if (drag_.active())
         drag_.regrab(reachedPosition(true), reachedPosition(false));
 }

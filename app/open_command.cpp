@@ -49,7 +49,7 @@ LabelParseResult MainWindow::readProduct(const char* labelPath) {
     view_->setChannels(nullptr, nullptr, nullptr);
     pixelText_.setGeoreference(std::nullopt);
     // The profile lets go of the old product's bands with the view.
-    profilePin_.reset();
+    profile_.unpin();
     profile_.clear();
     startScrollingAgain(0, 0);
     InvalidateRect(window_, nullptr, TRUE);

@@ -6,6 +6,7 @@
 
 #include "product/georeference.h"
 #include "view/gdi/panel_layout.h"
+#include "view/gdi/scoped_gdi.h"
 #include "view/image_view.h"
 #include "view/pixel_readout.h"
 #include "view/source_pixel.h"
@@ -34,21 +35,19 @@ RECT placeAfterButtons(HWND toolbar, int width, int lines) {
 
 // The width the text's widest line takes in the control's font.
 int textWidth(HWND control, const std::string& text) {
-    const HDC dc = GetDC(control);
-    const HGDIOBJ old =
-        SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(control, WM_GETFONT, 0, 0)));
+    const gdi::ScopedDC dc(control);
+    const gdi::ScopedSelect font(
+        dc.get(), reinterpret_cast<HGDIOBJ>(SendMessageA(control, WM_GETFONT, 0, 0)));
     int widest = 0;
     for (std::size_t start = 0; start <= text.size();) {
         std::size_t end = text.find('\n', start);
         if (end == std::string::npos)
             end = text.size();
         SIZE size{};
-        GetTextExtentPoint32A(dc, text.data() + start, static_cast<int>(end - start), &size);
+        GetTextExtentPoint32A(dc.get(), text.data() + start, static_cast<int>(end - start), &size);
         widest = std::max(widest, static_cast<int>(size.cx));
         start = end + 1;
     }
-    SelectObject(dc, old);
-    ReleaseDC(control, dc);
     return widest;
 }
 
@@ -108,15 +107,22 @@ void PixelText::refresh(HWND window, const ImageView& view) {
 
 void PixelText::setGeoreference(std::optional<BandGeoreference> georeference) {
     georeference_ = std::move(georeference);
+    mapTextFor_.reset();
 }
 
-std::string PixelText::withMapPosition(const std::string& readout, int column, int line) const {
+// Worked out again only when the readout, the pixel or the room changes: a cursor
+// moving within one magnified pixel neither projects nor measures anything.
+std::string PixelText::withMapPosition(const std::string& readout, int column, int line) {
     if (!georeference_)
         return readout;
+    const MapTextKey key{readout, column, line, roomRightOfButtons(control_)};
+    if (key == mapTextFor_)
+        return mapText_;
     const std::string position = mapPositionText(*georeference_, column, line);
     const std::string oneLine = readout + "    " + position;
-    return textWidth(control_, oneLine) <= roomRightOfButtons(control_) ? oneLine
-                                                                        : readout + "\n" + position;
+    mapText_ = textWidth(control_, oneLine) <= key.room ? oneLine : readout + "\n" + position;
+    mapTextFor_ = key;
+    return mapText_;
 }
 
 // Set only when it changes, so a moving cursor does not make the text flicker. An

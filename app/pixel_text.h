@@ -36,13 +36,24 @@ class PixelText {
 
   private:
     void show(const std::string& text);
-    std::string withMapPosition(const std::string& readout, int column, int line) const;
+    std::string withMapPosition(const std::string& readout, int column, int line);
+
+    // What the last text with a map position was made from.
+    struct MapTextKey {
+        std::string readout;
+        int column = 0;
+        int line = 0;
+        int room = 0;
+        bool operator==(const MapTextKey&) const = default;
+    };
 
     HWND control_ = nullptr;
     std::optional<BandGeoreference> georeference_;
     bool trackingLeave_ = false;
     std::optional<POINT> pointer_;
     std::string shown_;
+    std::optional<MapTextKey> mapTextFor_;
+    std::string mapText_;
 };
 
 }  // namespace qm

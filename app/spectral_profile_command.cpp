@@ -3,58 +3,52 @@
 // one byte each, so the profile follows the mouse without loading them.
 #include "app/main_window.h"
 #include "product/spectral_profile.h"
+#include "view/picture_georeference.h"
 
 namespace qm {
-namespace {
-
-// The band the shown picture is made of; -1 when nothing is shown.
-int referenceBand(const ImageView& view, const ProductCatalog& catalog) {
-    const BandImage* band = view.firstShownBand();
-    return band ? catalog.indexOf(band) : -1;
-}
-
-}  // namespace
 
 void MainWindow::toggleSpectralProfile() {
     if (profile_.isOpen()) {
         profile_.close();
-        profilePin_.reset();
         return;
     }
     if (profile_.open(window_, instance_))
         refreshProfile();
 }
 
+// The bands are read again only when the cursor reaches another pixel: at a
+// magnification many moves stay on one.
 void MainWindow::followProfile(POINT point) {
-    if (!profile_.isOpen() || profilePin_)
+    if (!profile_.isOpen() || profile_.pinned())
         return;
-    if (const std::optional<SourcePixel> pixel = pixelAt(point))
+    const std::optional<SourcePixel> pixel = pixelAt(point);
+    if (pixel && profile_.pixel() != SpectralProfileWindow::Place{pixel->column, pixel->line})
         showProfileAt(pixel->column, pixel->line);
 }
 
 void MainWindow::pinProfile(POINT point) {
     if (!profile_.isOpen())
         return;
-    if (profilePin_) {
-        profilePin_.reset();
+    if (profile_.pinned()) {
+        profile_.unpin();
         followProfile(point);
         return;
     }
     if (const std::optional<SourcePixel> pixel = pixelAt(point)) {
-        profilePin_ = std::pair{pixel->column, pixel->line};
+        profile_.pin({pixel->column, pixel->line});
         showProfileAt(pixel->column, pixel->line);
     }
 }
 
 void MainWindow::refreshProfile() {
-    if (profilePin_ && referenceBand(*view_, *catalog_) >= 0)
-        showProfileAt(profilePin_->first, profilePin_->second);
+    if (const std::optional<SpectralProfileWindow::Place>& pin = profile_.pinned())
+        showProfileAt(pin->first, pin->second);
     else
         profile_.clear();
 }
 
 void MainWindow::showProfileAt(std::int32_t column, std::int32_t line) {
-    const int reference = referenceBand(*view_, *catalog_);
+    const int reference = pictureBandIndex(*view_, *catalog_);
     if (reference < 0) {
         profile_.clear();
         return;

@@ -65,6 +65,7 @@ bool SpectralProfileWindow::open(HWND owner, HINSTANCE instance) {
 void SpectralProfileWindow::close() {
     entries_.clear();
     pixel_.reset();
+    pin_.reset();
     if (!window_)
         return;
     const HWND window = window_;

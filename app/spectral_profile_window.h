@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "product/spectral_profile.h"
@@ -17,6 +18,8 @@ namespace qm {
 class SpectralProfileWindow {
   public:
     static constexpr char kClassName[] = "QuillmereSpectralProfile";
+    // A pixel of the picture: column and line from its top-left.
+    using Place = std::pair<std::int32_t, std::int32_t>;
 
     SpectralProfileWindow() = default;
     ~SpectralProfileWindow() { close(); }
@@ -25,7 +28,7 @@ class SpectralProfileWindow {
 
     // Shows the window beside its owner; false when it cannot be made.
     bool open(HWND owner, HINSTANCE instance);
-    // Destroys the window and lets go of what it showed.
+    // Destroys the window and lets go of what it showed and of its pin.
     void close();
     bool isOpen() const { return window_ != nullptr; }
     HWND window() const { return window_; }
@@ -36,7 +39,12 @@ class SpectralProfileWindow {
     void clear();
 
     const std::vector<ProfileEntry>& entries() const { return entries_; }
-    const std::optional<std::pair<std::int32_t, std::int32_t>>& pixel() const { return pixel_; }
+    const std::optional<Place>& pixel() const { return pixel_; }
+
+    // A pinned pixel stays shown until it is let go, whatever the cursor does.
+    void pin(Place place) { pin_ = place; }
+    void unpin() { pin_.reset(); }
+    const std::optional<Place>& pinned() const { return pin_; }
 
   private:
     static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -46,7 +54,8 @@ class SpectralProfileWindow {
 
     HWND window_ = nullptr;
     std::vector<ProfileEntry> entries_;
-    std::optional<std::pair<std::int32_t, std::int32_t>> pixel_;
+    std::optional<Place> pixel_;
+    std::optional<Place> pin_;
 };
 
 }  // namespace qm

@@ -101,5 +101,25 @@ TEST(SourcePixelTest, FarOriginsShowNoPixel) {
     EXPECT_EQ(sourcePixelAt(huge, kLeft + 1, kTop), std::nullopt);
 }
 
+// The origin that keeps a pixel under the cursor shows that pixel there again, at
+// every kind of zoom.
+TEST(SourcePixelTest, OriginShowingAPixelIsTheInverse) {
+    const SourcePixel pixel{500, 300, 0};
+    for (const Zoom zoom : {Zoom{1, 1}, Zoom{3, 1}, Zoom{1, 4}, Zoom{1, 16}}) {
+        const ScrollOrigin origin = originShowingAt(pixel, zoom, kLeft + 37, kTop + 21);
+        const PictureGeometry picture{1000,
+                                      800,
+                                      zoom,
+                                      static_cast<std::int32_t>(origin.column),
+                                      static_cast<std::int32_t>(origin.line),
+                                      100,
+                                      80};
+        const std::optional<SourcePixel> shown = sourcePixelAt(picture, kLeft + 37, kTop + 21);
+        ASSERT_TRUE(shown) << zoom.subsample << " " << zoom.magnification;
+        EXPECT_EQ(shown->column, 500);
+        EXPECT_EQ(shown->line, 300);
+    }
+}
+
 }  // namespace
 }  // namespace qm

@@ -37,4 +37,20 @@ static_assert(sizeof(BitmapInfoHeader) == 40);
 static_assert(sizeof(RgbQuad) == 4);
 static_assert(sizeof(BitmapInfo) == 44);
 
+// Uncompressed pixels (the Windows BI_RGB).
+inline constexpr std::uint32_t kUncompressedRgb = 0;
+
+// The display image's description: a bottom-up 24-bit picture (positive height);
+// every other field and the colour entry stay 0.
+inline BitmapInfo displayBitmapInfo(std::int32_t width, std::int32_t height) {
+    BitmapInfo info;
+    info.header.size = sizeof(BitmapInfoHeader);
+    info.header.width = width;
+    info.header.height = height;
+    info.header.planes = 1;
+    info.header.bitCount = 24;
+    info.header.compression = kUncompressedRgb;
+    return info;
+}
+
 }  // namespace qm

@@ -5,12 +5,14 @@
 
 namespace qm {
 
+int pictureBandIndex(const ImageView& view, const ProductCatalog& catalog) {
+    const BandImage* band = view.firstShownBand();
+    return band ? catalog.indexOf(band) : -1;
+}
+
 std::optional<BandGeoreference> pictureGeoreference(const ImageView& view,
                                                     const ProductCatalog& catalog) {
-    const BandImage* band = view.firstShownBand();
-    if (!band)
-        return std::nullopt;
-    return bandGeoreference(catalog, catalog.indexOf(band));
+    return bandGeoreference(catalog, pictureBandIndex(view, catalog));
 }
 
 }  // namespace qm

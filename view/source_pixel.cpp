@@ -6,6 +6,15 @@
 #include "view/layout.h"
 
 namespace qm {
+namespace {
+
+// How many lines from the top of the area's first shown line area row y shows:
+// magnified, row y shows y / m lines further; subsampled, (y + 1) * s - 1.
+std::int64_t linesAbove(Zoom zoom, std::int64_t y) {
+    return zoom.magnified() ? y / zoom.magnification : (y + 1) * zoom.subsample - 1;
+}
+
+}  // namespace
 
 PictureGeometry pictureGeometry(const ImageView& view, int areaWidth, int areaHeight) {
     PictureGeometry picture;
@@ -25,12 +34,11 @@ std::optional<SourcePixel> sourcePixelAt(const PictureGeometry& picture, int cli
     const std::int64_t y = std::int64_t{clientY} - layout::kToolbarHeight;
     if (x < 0 || y < 0 || x >= picture.areaWidth || y >= picture.areaHeight)
         return std::nullopt;
-    const std::int64_t step = std::max(picture.zoom.subsample, 1);
-    const std::int64_t m = std::max(picture.zoom.magnification, 1);
-    const std::int64_t column = std::int64_t{picture.scrollX} + (m > 1 ? x / m : x * step);
+    Zoom zoom = picture.zoom;
+    zoom.subsample = std::max(zoom.subsample, 1);
+    const std::int64_t column = picture.scrollX + zoom.sourcePixelsIn(x);
     const std::int64_t bufferLine =
-        m > 1 ? std::int64_t{picture.lineCount} - 1 - picture.scrollY - y / m
-              : std::int64_t{picture.lineCount} - picture.scrollY - (y + 1) * step;
+        std::int64_t{picture.lineCount} - 1 - picture.scrollY - linesAbove(zoom, y);
     if (column >= picture.pixelsPerLine || bufferLine < 0)
         return std::nullopt;
     SourcePixel pixel;
@@ -38,6 +46,12 @@ std::optional<SourcePixel> sourcePixelAt(const PictureGeometry& picture, int cli
     pixel.line = static_cast<std::int32_t>(picture.lineCount - 1 - bufferLine);
     pixel.index = bufferLine * picture.pixelsPerLine + column;
     return pixel;
+}
+
+ScrollOrigin originShowingAt(const SourcePixel& pixel, Zoom zoom, int clientX, int clientY) {
+    const std::int64_t x = std::int64_t{clientX} - layout::kControlPanelWidth;
+    const std::int64_t y = std::int64_t{clientY} - layout::kToolbarHeight;
+    return {pixel.column - zoom.sourcePixelsIn(x), pixel.line - linesAbove(zoom, y)};
 }
 
 }  // namespace qm

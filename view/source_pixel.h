@@ -45,4 +45,15 @@ PictureGeometry pictureGeometry(const ImageView& view, int areaWidth, int areaHe
 // outside the image area and in the black right of and below the picture.
 std::optional<SourcePixel> sourcePixelAt(const PictureGeometry& picture, int clientX, int clientY);
 
+// A scroll origin: the source column and line (from the top) at the image area's
+// top-left corner.
+struct ScrollOrigin {
+    std::int64_t column = 0;
+    std::int64_t line = 0;
+};
+
+// The origin that shows the pixel at the client point at this zoom: the inverse of
+// sourcePixelAt. It may lie beyond what the scroll bars reach.
+ScrollOrigin originShowingAt(const SourcePixel& pixel, Zoom zoom, int clientX, int clientY);
+
 }  // namespace qm

@@ -24,21 +24,10 @@ static_assert(offsetof(BitmapInfoHeader, bitCount) == offsetof(BITMAPINFOHEADER,
 static_assert(offsetof(BitmapInfoHeader, clrImportant) ==
               offsetof(BITMAPINFOHEADER, biClrImportant));
 
+static_assert(kUncompressedRgb == BI_RGB);
+
 const BITMAPINFO* asBitmapInfo(const BitmapInfo& info) {
     return reinterpret_cast<const BITMAPINFO*>(&info);
-}
-
-// A bottom-up 24-bit picture (positive height); every other field and the colour
-// entry stay 0.
-BitmapInfo displayBitmapInfo(std::int32_t width, std::int32_t height) {
-    BitmapInfo info;
-    info.header.size = sizeof(BitmapInfoHeader);
-    info.header.width = width;
-    info.header.height = height;
-    info.header.planes = 1;
-    info.header.bitCount = 24;
-    info.header.compression = BI_RGB;
-    return info;
 }
 
 // Display channels 0, 1 and 2 are red, green and blue.
