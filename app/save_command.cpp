@@ -54,9 +54,8 @@ void MainWindow::saveAs() {
     if (!GetSaveFileNameA(&request))
         return;
     const std::optional<BandGeoreference> georeference = pictureGeoreference(*view_, *catalog_);
-    for (const std::string& file :
-         {std::string(path), worldFilePath(path), auxiliaryXmlPath(path)}) {
-        if ((file == path || georeference) && catalog_->holdsFile(file)) {
+    for (const std::string& file : exportedFiles(path, georeference.has_value())) {
+        if (catalog_->holdsFile(file)) {
             showError(std::string(texts::kSaveOverProduct) + file);
             return;
         }

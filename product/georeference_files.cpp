@@ -51,6 +51,12 @@ std::string auxiliaryXmlPath(const std::string& picturePath) {
     return picturePath + ".aux.xml";
 }
 
+std::vector<std::string> exportedFiles(const std::string& picturePath, bool georeferenced) {
+    if (!georeferenced)
+        return {picturePath};
+    return {picturePath, worldFilePath(picturePath), auxiliaryXmlPath(picturePath)};
+}
+
 std::string worldFileText(const geo::GeoTransform& t) {
     const geo::MapPoint centre = t.centreOf(0, 0);
     return exact(t.dx) + "\n" + exact(t.ry) + "\n" + exact(t.rx) + "\n" + exact(t.dy) + "\n" +

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "platform/platform.h"
 #include "product/georeference.h"
@@ -13,6 +14,10 @@ namespace qm {
 // The world file's name: the extension's first and last letters and "w".
 std::string worldFilePath(const std::string& picturePath);
 std::string auxiliaryXmlPath(const std::string& picturePath);
+
+// The files an export writes: the picture, and beside a georeferenced one its
+// world file and auxiliary XML.
+std::vector<std::string> exportedFiles(const std::string& picturePath, bool georeferenced);
 
 // Six lines: dx, ry, rx, dy, then the easting and northing of the centre of the
 // top-left pixel.

@@ -87,13 +87,6 @@ std::string describeSizes(const ChosenBands& chosen) {
     return text;
 }
 
-// The picture, and beside a georeferenced one its world file and auxiliary XML.
-std::vector<std::string> writtenFiles(const std::string& picturePath, bool georeferenced) {
-    if (!georeferenced)
-        return {picturePath};
-    return {picturePath, worldFilePath(picturePath), auxiliaryXmlPath(picturePath)};
-}
-
 // The first channel whose band the view could not load: its load failed, or one
 // before it did and the view stopped there.
 const BandImage* unloadedBand(const ImageView& view) {
@@ -147,7 +140,7 @@ int ExportRun::write(const ImageView& view, const std::string& outputPath,
     const std::optional<BandGeoreference> georeference =
         arguments_.noWorldFile ? std::nullopt : pictureGeoreference(view, catalog);
     // Writing over the label, a band or the configuration would destroy the product.
-    for (const std::string& file : writtenFiles(outputPath, georeference.has_value())) {
+    for (const std::string& file : exportedFiles(outputPath, georeference.has_value())) {
         if (catalog.holdsFile(file))
             return fail(file == outputPath ? arguments_.outputPath : platform::consolePath(file),
                         "refusing to write over a file of the product being exported");

@@ -193,10 +193,10 @@ std::string jsonReport(const OpenedProduct& product, const BandHistograms& histo
     }
     report["bands"] = std::move(bands);
     if (!catalog.headers().empty()) {
-        report["header"] = headerObject(catalog.headers().front());
         Json headers = Json::array();
         for (const SceneHeader& header : catalog.headers())
             headers.push_back(headerObject(header));
+        report["header"] = headers.front();
         report["headers"] = std::move(headers);
     }
     if (!catalog.missingFiles().empty()) {

@@ -9,14 +9,13 @@
 #include <nlohmann/json.hpp>
 
 #include "platform/platform.h"
+#include "tools/cli/report_line.h"
 
 namespace qm::cli {
 namespace {
 
 // Keys keep the order in which they are written, as in info's report.
 using Json = nlohmann::ordered_json;
-
-constexpr int kCaptionWidth = 20;
 
 // Map positions to the centimetre; degrees to six decimals, about 0.1 m.
 constexpr char kMetresFormat[] = "%.2f";
@@ -37,10 +36,6 @@ std::string formatted(const char* format, double value) {
     char text[64];
     std::snprintf(text, sizeof text, format, value);
     return text;
-}
-
-void writeLine(std::ostream& out, std::string_view caption, std::string_view value) {
-    out << std::left << std::setw(kCaptionWidth) << caption << ' ' << value << '\n';
 }
 
 void writeLocation(std::ostream& out, const PixelLocation& location) {

@@ -13,19 +13,13 @@
 #include "tools/cli/band_fields.h"
 #include "tools/cli/console_words.h"
 #include "tools/cli/parse_result.h"
+#include "tools/cli/report_line.h"
 
 namespace qm::cli {
 namespace {
 
-constexpr int kCaptionWidth = 20;
 // Histogram tables are printed this many values to a line.
 constexpr int kValuesPerLine = 16;
-
-template <typename Value>
-void writeLine(std::ostream& out, std::string_view caption, const Value& value,
-               std::string_view indent = "") {
-    out << indent << std::left << std::setw(kCaptionWidth) << caption << ' ' << value << '\n';
-}
 
 std::string console(std::string_view programText) {
     return platform::consoleTextFromAnsi(programText);

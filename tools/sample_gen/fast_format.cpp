@@ -14,18 +14,17 @@ namespace {
 // near those of a real scene.
 struct CalibratedBand {
     const char* band;  // the two characters of its file name
-    double bias;
-    double gain;
+    BandCalibration calibration;
 };
 
 constexpr CalibratedBand kReflectiveBands[] = {
-    {"10", -6.2, 0.786}, {"20", -6.4, 0.817}, {"30", -5.0, 0.640},
-    {"40", -5.1, 0.635}, {"50", -1.0, 0.128}, {"70", -0.35, 0.044},
+    {"10", {-6.2, 0.786}}, {"20", {-6.4, 0.817}}, {"30", {-5.0, 0.640}},
+    {"40", {-5.1, 0.635}}, {"50", {-1.0, 0.128}}, {"70", {-0.35, 0.044}},
 };
-constexpr CalibratedBand kThermalLowGain = {"61", 0.0, 0.067};
-constexpr CalibratedBand kThermalHighGain = {"62", 3.2, 0.037};
+constexpr CalibratedBand kThermalLowGain = {"61", {0.0, 0.067}};
+constexpr CalibratedBand kThermalHighGain = {"62", {3.2, 0.037}};
 constexpr CalibratedBand kThermalBands[] = {kThermalLowGain, kThermalHighGain};
-constexpr CalibratedBand kPanchromaticBands[] = {{"80", -4.7, 0.639}};
+constexpr CalibratedBand kPanchromaticBands[] = {{"80", {-4.7, 0.639}}};
 
 constexpr double kMultispectralPixelSize = 30.0;  // metres
 
@@ -60,7 +59,7 @@ std::vector<NamedFile> fastHeaderFiles(const std::string& stem, const std::strin
                                   height * kind.scale,
                                   kMultispectralPixelSize / kind.scale};
         for (const CalibratedBand& band : kind.bands)
-            content.bands.push_back({fastBandFileName(stem, band.band), band.bias, band.gain});
+            content.bands.push_back({fastBandFileName(stem, band.band), band.calibration});
         files.push_back({stem + kind.suffix, withCrLf(fastHeaderText(content))});
     }
     return files;
@@ -69,8 +68,9 @@ std::vector<NamedFile> fastHeaderFiles(const std::string& stem, const std::strin
 Raster highGainThermal(const Raster& lowGain) {
     Raster highGain = lowGain;
     for (std::uint8_t& value : highGain.pixels) {
-        const double radiance = kThermalLowGain.bias + kThermalLowGain.gain * value;
-        const long level = std::lround((radiance - kThermalHighGain.bias) / kThermalHighGain.gain);
+        const double radiance = kThermalLowGain.calibration.radiance(value);
+        const BandCalibration& high = kThermalHighGain.calibration;
+        const long level = std::lround((radiance - high.bias) / high.gain);
         value = static_cast<std::uint8_t>(std::clamp(level, 1L, 255L));
     }
     return highGain;

@@ -9,6 +9,7 @@
 #include "geo/ellipsoid.h"
 #include "geo/transverse_mercator.h"
 #include "product/fast_header.h"
+#include "product/product_catalog.h"
 
 namespace qm::sample {
 namespace {
@@ -123,7 +124,7 @@ std::string administrativeRecord(const FastHeaderContent& content) {
 std::string radiometricRecord(const FastHeaderContent& content) {
     Lines lines = {"GAINS AND BIASES IN ASCENDING BAND NUMBER ORDER"};
     for (const HeaderBand& band : content.bands)
-        lines.push_back(formatted("%23.15f%25.15f", band.bias, band.gain));
+        lines.push_back(formatted("%23.15f%25.15f", band.calibration.bias, band.calibration.gain));
     return record(lines);
 }
 

@@ -7,19 +7,14 @@
 #include <string>
 #include <vector>
 
-#include "product/product_catalog.h"
+#include "product/fast_header.h"
 
 namespace qm::sample {
 
-// Label products read the multispectral line length and line count at these offsets.
-using qm::kHeaderLinesOffset;
-using qm::kHeaderPixelsOffset;
-
-// One band file a header covers and its calibration: radiance = bias + gain x value.
+// One band file a header covers and its calibration.
 struct HeaderBand {
     std::string fileName;
-    double bias = 0.0;
-    double gain = 0.0;
+    BandCalibration calibration;
 };
 
 // What one header says of its own bands; the date, the place and the map are the
