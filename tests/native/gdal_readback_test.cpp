@@ -7,10 +7,10 @@
 #include <filesystem>
 #include <memory>
 #include <nlohmann/json.hpp>
-#include <sstream>
 #include <string>
 
 #include "paths/paths.h"
+#include "tests/support/cli_run.h"
 #include "tests/support/temp_dir.h"
 #include "tools/cli/command_line.h"
 #include "tools/sample_gen/sample_products.h"
@@ -54,12 +54,10 @@ TEST(GdalReadsTheExport, TransformAndCoordinateSystemOfTheSampleScene) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.output);
-        std::ostringstream out, err;
-        ASSERT_EQ(cli::runCommandLine({"export", dir.path(c.product), "-o", dir.path(c.output),
-                                       "--config", config, "--band", c.band},
-                                      out, err),
-                  cli::kExitSuccess)
-            << err.str();
+        const test::CliResult run =
+            test::runCli({"export", dir.path(c.product), "-o", dir.path(c.output), "--config",
+                          config, "--band", c.band});
+        ASSERT_EQ(run.status, cli::kExitSuccess) << run.err;
         const std::optional<json> info = gdalInfo(dir.native(c.output));
         if (!info)
             GTEST_SKIP() << "gdalinfo (gdal-bin) is not installed";
